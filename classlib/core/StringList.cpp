@@ -1,0 +1,48 @@
+#include "classlib/core/StringList.h"
+
+#include "classlib/core/Exception.h"
+#include "classlib/core/FileRead.h"
+
+#include <cstring>
+#include <limits>
+#include <utility>
+
+void TStringList::LoadFromFile(const std::string& fileName) { SetText(ReadWholeFile(fileName)); }
+
+void TStringList::SetText(std::string text) {
+  entries_.clear();
+  text_ = std::move(text);
+  if (const auto nul = text_.find('\0'); nul != std::string::npos) {
+    text_.resize(nul);
+  }
+  if (text_.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+    text_.clear();
+    throw EStreamError("Text of 2 GiB or more does not fit in a string list");
+  }
+
+  const char* const begin = text_.data();
+  const char* const end = begin + text_.size();
+  const char* p = begin;
+  while (p < end) {
+    const char* const start = p;
+    while (p < end && *p != '\r' && *p != '\n') {
+      ++p;
+    }
+    entries_.push_back(
+        {static_cast<std::uint32_t>(start - begin), static_cast<std::uint32_t>(p - start)});
+    if (p < end && *p == '\r') {
+      ++p;
+    }
+    if (p < end && *p == '\n') {
+      ++p;
+    }
+  }
+}
+
+std::string_view TStringList::Get(std::int32_t index) const {
+  if (index < 0 || index >= Count()) {
+    throw EStringListError(index);
+  }
+  const Entry& entry = entries_[static_cast<std::size_t>(index)];
+  return std::string_view(text_).substr(entry.start, entry.length);
+}
