@@ -45,8 +45,11 @@ std::vector<std::string> Entries(const TStringList& list) {
 std::string Printable(const std::string& bytes) {
   std::string shown;
   for (const unsigned char c : bytes) {
-    shown += c >= 0x20 && c < 0x7F ? std::string(1, static_cast<char>(c))
-                                   : "<" + std::to_string(c) + ">";
+    if (c >= 0x20 && c < 0x7F) {
+      shown += static_cast<char>(c);
+    } else {
+      shown.append("<").append(std::to_string(c)).append(">");
+    }
   }
   return shown;
 }
