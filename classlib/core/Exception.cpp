@@ -4,7 +4,15 @@
 
 #include <utility>
 
-Exception::Exception(std::string message) : message_(std::move(message)) {}
+#if defined(__GNUC__) || defined(__clang__)
+#define VARNEX_RETURN_ADDRESS() reinterpret_cast<std::uintptr_t>(__builtin_return_address(0))
+#else
+#define VARNEX_RETURN_ADDRESS()                                                                    \
+  std::uintptr_t { 0 }
+#endif
+
+Exception::Exception(std::string message)
+    : message_(std::move(message)), address_(VARNEX_RETURN_ADDRESS()) {}
 
 EFOpenError::EFOpenError(std::string_view fileName)
     : EStreamError("Cannot open file " + std::string(fileName)) {}

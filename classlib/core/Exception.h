@@ -13,9 +13,12 @@ public:
   const std::string& Message() const noexcept { return message_; }
   const char* what() const noexcept override { return message_.c_str(); }
   virtual const char* ClassName() const noexcept { return "Exception"; }
+  // The code address that raised the failure, for the start-up failure box; 0 where unknown.
+  std::uintptr_t Address() const noexcept { return address_; }
 
 private:
   std::string message_;
+  std::uintptr_t address_;
 };
 
 // Ends a handler silently: the failure dialog shows nothing for it.

@@ -1,0 +1,15 @@
+#include "shell/Startup.h"
+
+#include "about/Unit2.h"
+#include "classlib/widgets/Application.h"
+#include "shell/Unit1.h"
+
+int VarnexMain(const char* programPath) {
+  return RunProgram(programPath, [] {
+    Application->Initialize();
+    Application->SetTitle("Varnex");
+    Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
+    Application->Run();
+  });
+}
