@@ -1,0 +1,16 @@
+// GoogleTest's main with the application object the widgets need.
+#include "classlib/widgets/Application.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  int result = 0;
+  {
+    TApplication application(argv[0]);
+    Application = &application;
+    result = RUN_ALL_TESTS();
+  }
+  Application = nullptr;
+  return result;
+}
