@@ -1,3 +1,6 @@
+if(NOT BUILD_TESTING)
+  return()
+endif()
 enable_testing()
 
 if(CMAKE_CROSSCOMPILING)
