@@ -4,6 +4,7 @@
 #include "classlib/core/Text.h"
 #include "classlib/widgets/Application.h"
 #include "classlib/widgets/Button.h"
+#include "classlib/widgets/IconImage.h"
 #include "classlib/widgets/Memo.h"
 #include "classlib/widgets/SystemText.h"
 
@@ -12,6 +13,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 #include <algorithm>
@@ -146,7 +148,7 @@ void TForm::LoadForm(const std::string& resourceName, const Handlers& handlers) 
   setWindowFlags(flags);
   centreOnFirstShow_ = window.position == "poScreenCenter";
   if (!window.icon.isEmpty()) {
-    setWindowIcon(QIcon(window.icon));
+    setWindowIcon(QIcon(QPixmap::fromImage(LoadIconImage(window.icon))));
   }
 
   std::vector<std::pair<std::int64_t, QWidget*>> tabOrder;
