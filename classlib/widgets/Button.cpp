@@ -1,7 +1,6 @@
 #include "classlib/widgets/Button.h"
 
 #include "classlib/widgets/Application.h"
-#include "classlib/widgets/SystemText.h"
 
 #include <QKeyEvent>
 
@@ -14,7 +13,7 @@ TButton::TButton(QWidget* parent) : QPushButton(parent) {
 bool TButton::SetProperty(const FormProperty& property, const FormReading& reading) {
   if (property.name == "Caption") {
     // "&&" shows a literal "&" and makes no accelerator.
-    setText(ToQString(StringValue(property)).replace('&', "&&"));
+    setText(TextValue(property).replace('&', "&&"));
     return true;
   }
   if (property.name == "OnClick") {

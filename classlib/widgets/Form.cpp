@@ -1,12 +1,9 @@
 #include "classlib/widgets/Form.h"
 
 #include "classlib/core/Exception.h"
-#include "classlib/core/Text.h"
 #include "classlib/widgets/Application.h"
-#include "classlib/widgets/Button.h"
+#include "classlib/widgets/Components.h"
 #include "classlib/widgets/IconImage.h"
-#include "classlib/widgets/Memo.h"
-#include "classlib/widgets/SystemText.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -18,39 +15,33 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <vector>
 
 namespace {
 
-[[noreturn]] void Fail(const FormProperty& property, const std::string& what) {
-  throw Exception("Form data, line " + IntToStr(property.line) + ": " + what);
-}
-
-class HandlerTable : public FormReading {
+// The form's handlers and font scale, as the components see them while the form is read.
+class Reading : public FormReading {
 public:
-  explicit HandlerTable(const TForm::Handlers& handlers) : handlers_(handlers) {}
+  Reading(const TForm::Handlers& handlers, double fontScale)
+      : handlers_(handlers), fontScale_(fontScale) {}
+
   TNotifyEvent Handler(const FormProperty& property) const override {
     const auto found = handlers_.find(IdentifierValue(property));
     if (found == handlers_.end()) {
-      Fail(property, "no handler " + property.value.text);
+      FailProperty(property, "no handler " + property.value.text);
     }
     return found->second;
   }
 
+  int FontPixels(std::int64_t declaredHeight) const override {
+    const double pixels = static_cast<double>(std::abs(declaredHeight));
+    return static_cast<int>(fontScale_ == 1.0 ? pixels : std::round(pixels * fontScale_));
+  }
+
 private:
   const TForm::Handlers& handlers_;
+  double fontScale_;
 };
-
-TControl* CreateControl(const FormObject& object, QWidget* parent) {
-  if (object.className == "TMemo") {
-    return new TMemo(parent);
-  }
-  if (object.className == "TButton") {
-    return new TButton(parent);
-  }
-  throw Exception("Form data: unknown component class " + object.className);
-}
 
 int Scaled(std::int64_t value, double factor) {
   return static_cast<int>(std::lround(static_cast<double>(value) * factor));
@@ -68,9 +59,51 @@ struct WindowSettings {
   std::int64_t fontHeight = -11;
   std::int64_t pixelsPerInch = 96;
   std::int64_t textHeight = 13;
+  QColor colour = QColor(212, 208, 200);
+  bool colourDeclared = false;
   QString icon;
-  std::string onShow;
+  const FormProperty* onShow = nullptr;
 };
+
+WindowSettings ReadWindowSettings(const FormObject& root) {
+  WindowSettings window;
+  for (const FormProperty& p : root.properties) {
+    if (p.name == "Caption") {
+      window.caption = TextValue(p);
+    } else if (p.name == "ClientWidth") {
+      window.clientWidth = IntegerValue(p);
+    } else if (p.name == "ClientHeight") {
+      window.clientHeight = IntegerValue(p);
+    } else if (p.name == "BorderStyle") {
+      window.borderStyle = IdentifierValue(p);
+    } else if (p.name == "BorderIcons") {
+      if (p.value.kind != FormValue::Kind::Set) {
+        FailProperty(p, "BorderIcons takes a [set]");
+      }
+      window.borderIcons = p.value.items;
+    } else if (p.name == "Position") {
+      window.position = IdentifierValue(p);
+    } else if (p.name == "Font.Name") {
+      window.fontName = TextValue(p);
+    } else if (p.name == "Font.Height") {
+      window.fontHeight = IntegerValue(p);
+    } else if (p.name == "PixelsPerInch") {
+      window.pixelsPerInch = IntegerValue(p);
+    } else if (p.name == "TextHeight") {
+      window.textHeight = IntegerValue(p);
+    } else if (p.name == "Color") {
+      window.colour = ColourValue(p);
+      window.colourDeclared = true;
+    } else if (p.name == "Icon") {
+      window.icon = TextValue(p);
+    } else if (p.name == "OnShow") {
+      window.onShow = &p;
+    } else {
+      FailProperty(p, "a form has no property " + p.name);
+    }
+  }
+  return window;
+}
 
 bool Has(const std::vector<std::string>& items, const std::string& item) {
   return std::find(items.begin(), items.end(), item) != items.end();
@@ -87,49 +120,18 @@ void TForm::LoadForm(const std::string& resourceName, const Handlers& handlers) 
   }
   const QByteArray bytes = resource.readAll();
   const FormObject root = ParseFormData(std::string_view(bytes.constData(), bytes.size()));
-  const HandlerTable reading(handlers);
-
-  WindowSettings window;
-  for (const FormProperty& p : root.properties) {
-    if (p.name == "Caption") {
-      window.caption = ToQString(StringValue(p));
-    } else if (p.name == "ClientWidth") {
-      window.clientWidth = IntegerValue(p);
-    } else if (p.name == "ClientHeight") {
-      window.clientHeight = IntegerValue(p);
-    } else if (p.name == "BorderStyle") {
-      window.borderStyle = IdentifierValue(p);
-    } else if (p.name == "BorderIcons" && p.value.kind == FormValue::Kind::Set) {
-      window.borderIcons = p.value.items;
-    } else if (p.name == "Position") {
-      window.position = IdentifierValue(p);
-    } else if (p.name == "Font.Name") {
-      window.fontName = ToQString(StringValue(p));
-    } else if (p.name == "Font.Height") {
-      window.fontHeight = IntegerValue(p);
-    } else if (p.name == "PixelsPerInch") {
-      window.pixelsPerInch = IntegerValue(p);
-    } else if (p.name == "TextHeight") {
-      window.textHeight = IntegerValue(p);
-    } else if (p.name == "Icon") {
-      window.icon = ToQString(StringValue(p));
-    } else if (p.name == "OnShow") {
-      onShow_ = reading.Handler(p);
-    } else {
-      Fail(p, "a form has no property " + p.name);
-    }
-  }
+  const WindowSettings window = ReadWindowSettings(root);
 
   // Scaling: the font follows the screen's pixels per inch; if the text height it then
   // measures differs from the designed one, every size follows in proportion.
+  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+  const double fontScale = std::lround(dpi) == window.pixelsPerInch
+                               ? 1.0
+                               : dpi / static_cast<double>(window.pixelsPerInch);
+  const Reading reading(handlers, fontScale);
   QFont font(window.fontName);
   font.setStyleHint(QFont::SansSerif);
-  double fontPixels = static_cast<double>(std::abs(window.fontHeight));
-  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
-  if (std::lround(dpi) != window.pixelsPerInch) {
-    fontPixels = std::round(fontPixels * dpi / static_cast<double>(window.pixelsPerInch));
-  }
-  font.setPixelSize(static_cast<int>(fontPixels));
+  font.setPixelSize(reading.FontPixels(window.fontHeight));
   setFont(font);
   const int measured = QFontMetrics(font).height();
   const double factor = measured == window.textHeight ? 1.0
@@ -146,17 +148,56 @@ void TForm::LoadForm(const std::string& resourceName, const Handlers& handlers) 
     flags |= Qt::MSWindowsFixedSizeDialogHint;
   }
   setWindowFlags(flags);
+  if (window.colourDeclared) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, window.colour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+  }
   centreOnFirstShow_ = window.position == "poScreenCenter";
   if (!window.icon.isEmpty()) {
     setWindowIcon(QIcon(QPixmap::fromImage(LoadIconImage(window.icon))));
   }
+  if (window.onShow != nullptr) {
+    onShow_ = reading.Handler(*window.onShow);
+  }
 
   std::vector<std::pair<std::int64_t, QWidget*>> tabOrder;
-  for (const FormObject& child : root.children) {
-    TControl* control = CreateControl(child, this);
+  std::vector<TControl*> controls;
+  CreateComponents(root, this, reading, factor, tabOrder, controls);
+  for (TControl* control : controls) {
+    control->Loaded();
+  }
+
+  std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  QWidget* first = nullptr;
+  QWidget* previous = nullptr;
+  for (const auto& [order, widget] : tabOrder) {
+    if (!(widget->focusPolicy() & Qt::TabFocus)) {
+      continue;
+    }
+    if (previous != nullptr) {
+      setTabOrder(previous, widget);
+    }
+    first = first != nullptr ? first : widget;
+    previous = widget;
+  }
+  if (first != nullptr) {
+    first->setFocus();
+  }
+}
+
+void TForm::CreateComponents(const FormObject& object, QWidget* parent, const FormReading& reading,
+                             double factor,
+                             std::vector<std::pair<std::int64_t, QWidget*>>& tabOrder,
+                             std::vector<TControl*>& controls) {
+  for (const FormObject& child : object.children) {
+    TControl* control = CreateControl(child.className, parent);
     QWidget* widget = control->Widget();
     widget->setObjectName(QString::fromStdString(child.name));
     components_[child.name] = widget;
+    controls.push_back(control);
     QRect box;
     for (const FormProperty& p : child.properties) {
       if (p.name == "Left") {
@@ -170,19 +211,11 @@ void TForm::LoadForm(const std::string& resourceName, const Handlers& handlers) 
       } else if (p.name == "TabOrder") {
         tabOrder.emplace_back(IntegerValue(p), widget);
       } else if (!control->SetProperty(p, reading)) {
-        Fail(p, "a " + child.className + " has no property " + p.name);
+        FailProperty(p, "a " + child.className + " has no property " + p.name);
       }
     }
     widget->setGeometry(box);
-  }
-
-  std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-    setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-  }
-  if (!tabOrder.empty()) {
-    tabOrder.front().second->setFocus();
+    CreateComponents(child, widget, reading, factor, tabOrder, controls);
   }
 }
 

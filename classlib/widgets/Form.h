@@ -6,6 +6,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A top-level window built from declared form data held as a resource. Closing the main
 // window ends the application; closing any other form hides it.
@@ -35,6 +37,9 @@ protected:
 
 private:
   QWidget* Component(const std::string& name) const;
+  void CreateComponents(const FormObject& object, QWidget* parent, const FormReading& reading,
+                        double factor, std::vector<std::pair<std::int64_t, QWidget*>>& tabOrder,
+                        std::vector<TControl*>& controls);
 
   std::map<std::string, QWidget*> components_;
   bool centreOnFirstShow_ = false;

@@ -1,0 +1,93 @@
+#include "classlib/widgets/GifAnimator.h"
+
+#include <QFile>
+#include <QPainter>
+
+TRxGIFAnimator::TRxGIFAnimator(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+}
+
+int TRxGIFAnimator::DisplayTime(int index) const {
+  return picture_.frames.empty() ? 1 : picture_.frames[static_cast<std::size_t>(index)].displayMs;
+}
+
+void TRxGIFAnimator::SetAnimate(bool animate) {
+  if (animate == animate_) {
+    return;
+  }
+  animate_ = animate;
+  if (animate_) {
+    timer_.start(DisplayTime(frameIndex_));
+  } else {
+    timer_.stop();
+  }
+  update();
+}
+
+void TRxGIFAnimator::SetFrameIndex(int index) {
+  if (index == frameIndex_ || index < 0 || index >= FrameCount()) {
+    return;
+  }
+  frameIndex_ = index;
+  timer_.setInterval(DisplayTime(frameIndex_));
+  update();
+}
+
+void TRxGIFAnimator::Tick() {
+  if (isHidden() || FrameCount() < 2) {
+    return;
+  }
+  frameIndex_ = (frameIndex_ + 1) % FrameCount();
+  update();
+  if (frameIndex_ == 0 && !loop_) {
+    SetAnimate(false);
+    return;
+  }
+  timer_.setInterval(DisplayTime(frameIndex_));
+}
+
+bool TRxGIFAnimator::SetProperty(const FormProperty& property, const FormReading&) {
+  const std::string& name = property.name;
+  if (name == "Image") {
+    QFile file(QString::fromStdString(StringValue(property)));
+    if (!file.open(QIODevice::ReadOnly)) {
+      FailProperty(property, "no picture " + property.value.text);
+    }
+    picture_ = DecodeGif(file.readAll());
+  } else if (name == "Center") {
+    center_ = BooleanValue(property);
+  } else if (name == "Stretch") {
+    stretch_ = BooleanValue(property);
+  } else if (name == "Transparent") {
+    transparent_ = BooleanValue(property);
+  } else if (name == "Loop") {
+    loop_ = BooleanValue(property);
+  } else if (name == "Color") {
+    colour_ = ColourValue(property);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void TRxGIFAnimator::paintEvent(QPaintEvent*) {
+  // Qt paints into an off-screen buffer and shows the result in one operation.
+  QPainter painter(this);
+  if (!transparent_) {
+    painter.fillRect(rect(), colour_);
+  }
+  if (picture_.frames.empty()) {
+    return;
+  }
+  const QImage& frame = picture_.frames[static_cast<std::size_t>(frameIndex_)].image;
+  if (stretch_) {
+    painter.drawImage(rect(), frame);
+    return;
+  }
+  const QPoint offset = center_
+                            ? QPoint((width() - frame.width()) / 2, (height() - frame.height()) / 2)
+                            : QPoint(0, 0);
+  painter.drawImage(offset, frame);
+}
