@@ -1,18 +1,15 @@
 #include "classlib/widgets/BitBtn.h"
 
+#include "classlib/widgets/BitmapImage.h"
+
 #include <QBitmap>
-#include <QImage>
 #include <QPixmap>
 
 bool TBitBtn::SetProperty(const FormProperty& property, const FormReading& reading) {
   if (property.name != "Glyph") {
     return TButton::SetProperty(property, reading);
   }
-  const QString path = QString::fromStdString(StringValue(property));
-  QImage bitmap(path);
-  if (bitmap.isNull()) {
-    FailProperty(property, "cannot read the glyph " + path.toStdString());
-  }
+  const QImage bitmap = LoadBitmapImage(QString::fromStdString(StringValue(property)));
   const int glyphs = bitmap.width() % bitmap.height() == 0 ? bitmap.width() / bitmap.height() : 1;
   const QImage glyph = bitmap.copy(0, 0, bitmap.width() / glyphs, bitmap.height());
   QPixmap pixmap = QPixmap::fromImage(glyph);

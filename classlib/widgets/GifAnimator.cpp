@@ -1,5 +1,7 @@
 #include "classlib/widgets/GifAnimator.h"
 
+#include "classlib/core/Exception.h"
+
 #include <QFile>
 #include <QPainter>
 
@@ -9,20 +11,36 @@ TRxGIFAnimator::TRxGIFAnimator(QWidget* parent) : QWidget(parent) {
   connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
 }
 
-int TRxGIFAnimator::DisplayTime(int index) const {
-  return picture_.frames.empty() ? 1 : picture_.frames[static_cast<std::size_t>(index)].displayMs;
+const GifPicture& TRxGIFAnimator::Picture() {
+  if (decoding_.valid()) {
+    try {
+      picture_ = decoding_.get();
+    } catch (...) {
+      failure_ = std::current_exception();
+    }
+  }
+  if (failure_) {
+    std::rethrow_exception(failure_);
+  }
+  return picture_;
+}
+
+int TRxGIFAnimator::DisplayTime(int index) {
+  const GifPicture& picture = Picture();
+  return picture.frames.empty() ? 1 : picture.frames[static_cast<std::size_t>(index)].displayMs;
 }
 
 void TRxGIFAnimator::SetAnimate(bool animate) {
   if (animate == animate_) {
     return;
   }
-  animate_ = animate;
-  if (animate_) {
-    timer_.start(DisplayTime(frameIndex_));
+  if (animate) {
+    const int displayTime = DisplayTime(frameIndex_);
+    timer_.start(displayTime);
   } else {
     timer_.stop();
   }
+  animate_ = animate;
   update();
 }
 
@@ -55,7 +73,7 @@ bool TRxGIFAnimator::SetProperty(const FormProperty& property, const FormReading
     if (!file.open(QIODevice::ReadOnly)) {
       FailProperty(property, "no picture " + property.value.text);
     }
-    picture_ = DecodeGif(file.readAll());
+    decoding_ = std::async(std::launch::async, DecodeGif, file.readAll());
   } else if (name == "Center") {
     center_ = BooleanValue(property);
   } else if (name == "Stretch") {
@@ -78,10 +96,16 @@ void TRxGIFAnimator::paintEvent(QPaintEvent*) {
   if (!transparent_) {
     painter.fillRect(rect(), colour_);
   }
-  if (picture_.frames.empty()) {
+  const GifPicture* picture = nullptr;
+  try {
+    picture = &Picture();
+  } catch (const Exception&) {
+    return; // a picture that cannot be decoded shows nothing; starting it reports why
+  }
+  if (picture->frames.empty()) {
     return;
   }
-  const QImage& frame = picture_.frames[static_cast<std::size_t>(frameIndex_)].image;
+  const QImage& frame = picture->frames[static_cast<std::size_t>(frameIndex_)].image;
   if (stretch_) {
     painter.drawImage(rect(), frame);
     return;

@@ -4,7 +4,10 @@
 #include "classlib/widgets/GifFrames.h"
 
 #include <QTimer>
+
 #include <QWidget>
+#include <exception>
+#include <future>
 
 // An animated GIF picture. While Animate is on, a timer on the GUI thread shows each frame
 // for its display time; each tick moves to the next frame (after the last, to the first,
@@ -18,7 +21,7 @@ public:
   int FrameIndex() const { return frameIndex_; }
   // Ignored for the current index and for one outside the picture's frames.
   void SetFrameIndex(int index);
-  int FrameCount() const { return static_cast<int>(picture_.frames.size()); }
+  int FrameCount() { return static_cast<int>(Picture().frames.size()); }
   // How long the timer waits before its next tick; meaningful while Animate is on.
   int TimerInterval() const { return timer_.interval(); }
 
@@ -33,9 +36,15 @@ protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
-  int DisplayTime(int index) const;
+  // The decoded picture. Decoding runs on a worker thread from the moment the form data
+  // names the picture, so that it does not lengthen start-up; the first use waits for it and
+  // raises its failure, if any.
+  const GifPicture& Picture();
+  int DisplayTime(int index);
 
+  std::future<GifPicture> decoding_;
   GifPicture picture_;
+  std::exception_ptr failure_;
   QTimer timer_;
   QColor colour_{0, 0, 0};
   int frameIndex_ = 0;

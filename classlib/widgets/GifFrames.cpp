@@ -2,6 +2,8 @@
 
 #include "classlib/core/Exception.h"
 
+#include <QPainter>
+
 #include <gif_lib.h>
 
 #include <algorithm>
@@ -58,21 +60,29 @@ GifPicture DecodeGif(const QByteArray& data) {
     if (map == nullptr) {
       throw Exception("The picture has a frame without colours");
     }
-    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    // The frame's own box as indexed pixels, its transparent entry fully transparent.
     const GifImageDesc& box = saved.ImageDesc;
-    for (int y = 0; y < box.Height; ++y) {
-      for (int x = 0; x < box.Width; ++x) {
-        const int index = saved.RasterBits[y * box.Width + x];
-        const int px = box.Left + x;
-        const int py = box.Top + y;
-        if (index == transparent || index >= map->ColorCount || px >= picture.width ||
-            py >= picture.height) {
-          continue;
-        }
-        const GifColorType& c = map->Colors[index];
-        image.setPixel(px, py, qRgb(c.Red, c.Green, c.Blue));
+    QList<QRgb> table(256, qRgba(0, 0, 0, 0));
+    for (int c = 0; c < std::min(map->ColorCount, 256); ++c) {
+      if (c != transparent) {
+        table[c] = qRgb(map->Colors[c].Red, map->Colors[c].Green, map->Colors[c].Blue);
       }
+    }
+    QImage indexed(box.Width, box.Height, QImage::Format_Indexed8);
+    indexed.setColorTable(table);
+    for (int y = 0; y < box.Height; ++y) {
+      std::memcpy(indexed.scanLine(y), saved.RasterBits + y * box.Width,
+                  static_cast<std::size_t>(box.Width));
+    }
+    QImage image;
+    if (box.Left == 0 && box.Top == 0 && box.Width == picture.width &&
+        box.Height == picture.height) {
+      image = indexed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    } else {
+      image = QImage(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::transparent);
+      QPainter painter(&image);
+      painter.drawImage(box.Left, box.Top, indexed);
     }
     picture.frames.push_back({image, std::max(1, 10 * delay)});
   }
