@@ -1,3 +1,4 @@
+#include "classlib/widgets/BitmapImage.h"
 #include "classlib/widgets/IconImage.h"
 #include "classlib/core/Exception.h"
 
@@ -29,4 +30,14 @@ TEST(IconImage, OtherFilesFailWithAClearMessage) {
   } catch (const Exception& failure) {
     EXPECT_EQ(failure.Message(), "Icon :/nowhere.ico is missing");
   }
+}
+
+TEST(BitmapImage, DecodesThePixelsAsQtsBitmapReaderDoes) {
+  const QString path = VARNEX_SOURCE_DIR "/resources/OK.bmp";
+  const QImage ours = LoadBitmapImage(path);
+  const QImage qts = QImage(path).convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(qts.isNull());
+  EXPECT_EQ(ours, qts);
+  EXPECT_THROW(LoadBitmapImage(VARNEX_SOURCE_DIR "/resources/MAINICON.ico"), Exception);
+  EXPECT_THROW(LoadBitmapImage(":/nowhere.bmp"), Exception);
 }
