@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X server, as a user would: start it in a folder of word
-# lists, press "Create Male Info", copy the box's text to the clipboard, press "Exit".
+# lists, press "Create Male Info", copy the box's text to the clipboard, open the About
+# window and close it with OK, press "Exit".
 # Usage (under an X server, e.g. xvfb-run): EndToEndTest.sh PATH/TO/varnex
 set -euo pipefail
 program=$(realpath "$1")
@@ -40,6 +41,13 @@ Phone: \((217|937)\) [1-9][0-9]{2}-[1-9][0-9]{3}
 E-Mail: [ab](smith|jones)@(mail|post)\.(com|net)
 D\.0\.B\. ([1-9]|1[01])/([1-9]|1[0-9]|2[0-8])/(6[5-9]|7[0-9]|8[0-4])$'
 [[ $text =~ $pattern ]] || Fail "the box does not hold an identity"
+
+click 133 156                              # About
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About$' | head -n 1) ||
+  Fail "no About window"
+xdotool mousemove --window "$about" 101 188 click 1 # OK
+sleep 0.5
+if xdotool search --onlyvisible --name '^About$' >/dev/null; then Fail "OK left the About window open"; fi
 
 click 216 156                              # Exit
 status=0

@@ -231,6 +231,11 @@ int main(int argc, char** argv) {
 
     ColorMapObject* local =
         i < kFrames - 1 ? GifMakeMapObject(256, frames[i].table.data()) : nullptr;
+    if (local == nullptr) {
+      // giflib drops, without freeing, the copy of the previous frame's table it still holds.
+      GifFreeMapObject(gif->Image.ColorMap);
+      gif->Image.ColorMap = nullptr;
+    }
     Check(EGifPutImageDesc(gif, 0, 0, kWidth, kHeight, true, local), "an image descriptor");
     GifFreeMapObject(local);
     // Interlaced rows go out in four passes.
