@@ -2,38 +2,26 @@
 
 #include "classlib/core/Exception.h"
 
-#include <QFile>
+#include "classlib/widgets/ResourceBytes.h"
 
 #include <cstdint>
 
-namespace {
-
-std::int64_t Le(const QByteArray& b, qsizetype at, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) {
-    v = v << 8 | static_cast<unsigned char>(b[at + i]);
-  }
-  return bytes == 4 ? static_cast<std::int32_t>(v) : static_cast<std::int64_t>(v);
-}
-
-} // namespace
-
 QImage LoadBitmapImage(const QString& resource) {
-  QFile file(resource);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw Exception("Bitmap " + resource.toStdString() + " is missing");
-  }
-  const QByteArray bmp = file.readAll();
+  const QByteArray bmp = ReadResource(resource, "Bitmap");
+  const auto Le = [&](qsizetype at, int size) -> std::int64_t {
+    const std::uint32_t value = LittleEndian(bmp, at, size);
+    return size == 4 ? static_cast<std::int32_t>(value) : static_cast<std::int64_t>(value);
+  };
   const auto fail = [&] {
     throw Exception("Bitmap " + resource.toStdString() + " is not an uncompressed 24-bit bitmap");
   };
-  if (bmp.size() < 54 || !bmp.startsWith("BM") || Le(bmp, 14, 4) < 40 || Le(bmp, 26, 2) != 1 ||
-      Le(bmp, 28, 2) != 24 || Le(bmp, 30, 4) != 0) {
+  if (bmp.size() < 54 || !bmp.startsWith("BM") || Le(14, 4) < 40 || Le(26, 2) != 1 ||
+      Le(28, 2) != 24 || Le(30, 4) != 0) {
     fail();
   }
-  const std::int64_t width = Le(bmp, 18, 4);
-  const std::int64_t height = Le(bmp, 22, 4); // positive: rows bottom-up
-  const std::int64_t offset = Le(bmp, 10, 4);
+  const std::int64_t width = Le(18, 4);
+  const std::int64_t height = Le(22, 4); // positive: rows bottom-up
+  const std::int64_t offset = Le(10, 4);
   const std::int64_t stride = (width * 3 + 3) / 4 * 4;
   if (width <= 0 || height <= 0 || width > 4096 || height > 4096 || offset < 54 ||
       offset + stride * height > bmp.size()) {

@@ -1,8 +1,8 @@
 #include "classlib/widgets/GifAnimator.h"
 
 #include "classlib/core/Exception.h"
+#include "classlib/widgets/ResourceBytes.h"
 
-#include <QFile>
 #include <QPainter>
 
 TRxGIFAnimator::TRxGIFAnimator(QWidget* parent) : QWidget(parent) {
@@ -69,11 +69,8 @@ void TRxGIFAnimator::Tick() {
 bool TRxGIFAnimator::SetProperty(const FormProperty& property, const FormReading&) {
   const std::string& name = property.name;
   if (name == "Image") {
-    QFile file(QString::fromStdString(StringValue(property)));
-    if (!file.open(QIODevice::ReadOnly)) {
-      FailProperty(property, "no picture " + property.value.text);
-    }
-    decoding_ = std::async(std::launch::async, DecodeGif, file.readAll());
+    const QByteArray gif = ReadResource(QString::fromStdString(StringValue(property)), "Picture");
+    decoding_ = std::async(std::launch::async, DecodeGif, gif);
   } else if (name == "Center") {
     center_ = BooleanValue(property);
   } else if (name == "Stretch") {

@@ -2,37 +2,19 @@
 
 #include "classlib/core/Exception.h"
 
-#include <QFile>
-
-namespace {
-
-std::uint32_t U32(const QByteArray& b, qsizetype at) {
-  const auto byte = [&](qsizetype i) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i]));
-  };
-  return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
-}
-
-unsigned U16(const QByteArray& b, qsizetype at) {
-  return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-} // namespace
+#include "classlib/widgets/ResourceBytes.h"
 
 QImage LoadIconImage(const QString& resource) {
-  QFile file(resource);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw Exception("Icon " + resource.toStdString() + " is missing");
-  }
-  const QByteArray icon = file.readAll();
+  const QByteArray icon = ReadResource(resource, "Icon");
+  const auto U16 = [&](qsizetype at) { return LittleEndian(icon, at, 2); };
+  const auto U32 = [&](qsizetype at) { return LittleEndian(icon, at, 4); };
   constexpr int kSize = 32;
   constexpr qsizetype kImage = 22;
   constexpr qsizetype kPalette = kImage + 40;
   constexpr qsizetype kColours = kPalette + 16 * 4;
   constexpr qsizetype kMask = kColours + kSize * kSize / 2;
-  if (icon.size() < kMask + kSize * kSize / 8 || U16(icon, 2) != 1 || U16(icon, 4) != 1 ||
-      U32(icon, 18) != kImage || U32(icon, kImage + 4) != kSize || U16(icon, kImage + 14) != 4 ||
-      U32(icon, kImage + 16) != 0) {
+  if (icon.size() < kMask + kSize * kSize / 8 || U16(2) != 1 || U16(4) != 1 || U32(18) != kImage ||
+      U32(kImage + 4) != kSize || U16(kImage + 14) != 4 || U32(kImage + 16) != 0) {
     throw Exception("Icon " + resource.toStdString() + " is not a 32 x 32, 16-colour icon");
   }
   QImage image(kSize, kSize, QImage::Format_ARGB32);
@@ -43,7 +25,7 @@ QImage LoadIconImage(const QString& resource) {
       const int index = x % 2 == 0 ? pair >> 4 : pair & 0xF;
       const auto maskBits = static_cast<unsigned char>(icon[kMask + row * kSize / 8 + x / 8]);
       const bool transparent = ((maskBits >> (7 - x % 8)) & 1) != 0;
-      const std::uint32_t bgr = U32(icon, kPalette + index * 4);
+      const std::uint32_t bgr = U32(kPalette + index * 4);
       image.setPixel(x, y, transparent ? 0u : 0xFF000000u | (bgr & 0xFFFFFFu));
     }
   }

@@ -1,7 +1,9 @@
 // Turns a 32 x 32 grid of palette digits into a 16-colour Windows icon file with a
 // transparency mask. In the grid, 0-9 and A-F pick a colour of the standard 16-colour
 // palette and '.' is transparent. Usage: make_icon GRID.txt OUT.ico
+#include "tools/LittleEndian.h"
 #include <algorithm>
+
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -15,16 +17,6 @@ constexpr std::uint8_t kPalette[16][3] = {
     {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
     {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
     {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
-
-void Put16(std::string& out, unsigned value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, std::uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
 
 } // namespace
 

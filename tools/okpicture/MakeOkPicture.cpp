@@ -2,7 +2,9 @@
 // A near-black field, a ring of alternating dark grey and black pixels (grey where column
 // plus row is even), and a white O and K, 9 pixels high with one-pixel strokes.
 // Usage: make_ok_picture OUT.bmp
+#include "tools/LittleEndian.h"
 #include <array>
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -37,16 +39,6 @@ Rgb PixelAt(int x, int y) {
     return (x + y) % 2 == 0 ? Rgb{64, 64, 64} : Rgb{0, 0, 0};
   }
   return {1, 1, 1};
-}
-
-void Put16(std::string& out, unsigned v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>((v >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
 }
 
 } // namespace
