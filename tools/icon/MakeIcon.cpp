@@ -2,8 +2,8 @@
 // transparency mask. In the grid, 0-9 and A-F pick a colour of the standard 16-colour
 // palette and '.' is transparent. Usage: make_icon GRID.txt OUT.ico
 #include "tools/LittleEndian.h"
-#include <algorithm>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iostream>

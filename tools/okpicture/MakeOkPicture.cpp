@@ -3,6 +3,7 @@
 // plus row is even), and a white O and K, 9 pixels high with one-pixel strokes.
 // Usage: make_ok_picture OUT.bmp
 #include "tools/LittleEndian.h"
+
 #include <array>
 
 #include <cstdint>
