@@ -26,7 +26,9 @@ std::size_t SkipSubBlocks(const std::string& b, std::size_t at) {
   return at + 1;
 }
 
-int TransparentIndex(int frame) { return frame == 3 ? 246 : frame == 4 ? 219 : frame == 11 ? 218 : 255; }
+int TransparentIndex(int frame) {
+  return frame == 3 ? 246 : frame == 4 ? 219 : frame == 11 ? 218 : 255;
+}
 
 const std::string kLogo = ReadFile(VARNEX_SOURCE_DIR "/resources/LOGO.gif");
 

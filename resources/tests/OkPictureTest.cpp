@@ -42,9 +42,9 @@ TEST(OkPicture, IsAnUncompressed24BitBitmapOf67By17) {
   EXPECT_EQ(U32(kOk, 14), 40u);
   EXPECT_EQ(U32(kOk, 18), 67u);
   EXPECT_EQ(U32(kOk, 22), 17u);
-  EXPECT_EQ(U32(kOk, 26) & 0xFFFF, 1u);  // planes
-  EXPECT_EQ(U32(kOk, 26) >> 16, 24u);    // bits per pixel
-  EXPECT_EQ(U32(kOk, 30), 0u);           // uncompressed
+  EXPECT_EQ(U32(kOk, 26) & 0xFFFF, 1u); // planes
+  EXPECT_EQ(U32(kOk, 26) >> 16, 24u);   // bits per pixel
+  EXPECT_EQ(U32(kOk, 30), 0u);          // uncompressed
 }
 
 TEST(OkPicture, FieldDottedRingAndWhiteLetters) {

@@ -62,7 +62,8 @@ TEST_F(MainWindowTest, TheWindowAndItsComponentsStandAsDesigned) {
   EXPECT_EQ(Form1->windowTitle(), "Varnex v3.0");
   EXPECT_EQ(Form1->size(), QSize(265, 177));
   EXPECT_EQ(Form1->minimumSize(), Form1->maximumSize());
-  EXPECT_FALSE(Form1->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(Form1->windowFlags() &
+               (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   EXPECT_FALSE(Form1->windowIcon().isNull());
   EXPECT_EQ(Form1->Memo1->geometry(), QRect(8, 8, 249, 97));
   const struct {

@@ -1,7 +1,7 @@
 // Runs the real start-up routine and ends it the ways a user can.
+#include "shell/Startup.h"
 #include "about/Unit2.h"
 #include "classlib/widgets/Application.h"
-#include "shell/Startup.h"
 #include "shell/Unit1.h"
 
 #include <QCoreApplication>
@@ -34,8 +34,8 @@ TEST(Startup, TheMainWindowComesUpCentredAndExitEndsWithCodeZero) {
     EXPECT_EQ(Form1->Memo1->Text(), "");
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect outer = Form1->frameGeometry();
-    EXPECT_EQ(outer.topLeft(), QPoint((screen.width() - outer.width()) / 2,
-                                      (screen.height() - outer.height()) / 2));
+    EXPECT_EQ(outer.topLeft(),
+              QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
     checked = true;
     Form1->Button5->click();
   };

@@ -45,7 +45,8 @@ const ListRule kRules[] = {
     {"last.txt", 2000, "(Mc|O')?[A-Z][a-z]+"},
     {"cities.txt", 250, "[A-Z][A-Za-z.' -]*[a-z], [A-Z]{2} [0-9]{5}"},
     {"areas.txt", 250, "\\([2-9][0-9]{2}\\)"},
-    {"streets.txt", 300, "[A-Z][A-Za-z]+( [A-Z][a-z]+)* (St|Ave|Rd|Dr|Ln|Blvd|Way|Ct|Pl|Cir|Ter|Pkwy)"},
+    {"streets.txt", 300,
+     "[A-Z][A-Za-z]+( [A-Z][a-z]+)* (St|Ave|Rd|Dr|Ln|Blvd|Way|Ct|Pl|Cir|Ter|Pkwy)"},
     {"domains.txt", 20, "[a-z]+\\."},
     {"dom_exts.txt", 5, "[a-z]{2,}"},
 };
@@ -98,7 +99,8 @@ TEST(WordLists, IdentitiesMadeFromThemAreWellFormedAndTheirPlacesAgree) {
   const std::vector<std::string> areas = Entries("areas.txt");
   const std::regex identity(
       "([A-Z][a-z]+) ((Mc|O')?[A-Z][a-z]+)\r\n[1-9][0-9]{3} [A-Z][A-Za-z ]+\r\n"
-      "([^\r\n]+, [A-Z]{2} [0-9]{5})\r\n\r\nPhone: (\\([2-9][0-9]{2}\\)) [1-9][0-9]{2}-[1-9][0-9]{3}"
+      "([^\r\n]+, [A-Z]{2} [0-9]{5})\r\n\r\nPhone: (\\([2-9][0-9]{2}\\)) "
+      "[1-9][0-9]{2}-[1-9][0-9]{3}"
       "\r\nE-Mail: [a-z](mc|o')?[a-z]+@[a-z]+\\.[a-z]{2,}\r\nD\\.0\\.B\\. ([1-9]|1[01])/"
       "([1-9]|1[0-9]|2[0-8])/(6[5-9]|7[0-9]|8[0-4])");
   CountingSeed random;

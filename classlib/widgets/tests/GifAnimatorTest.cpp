@@ -1,5 +1,5 @@
-#include "classlib/core/Exception.h"
 #include "classlib/widgets/GifAnimator.h"
+#include "classlib/core/Exception.h"
 #include "classlib/widgets/GifFrames.h"
 
 #include <QDir>
@@ -186,7 +186,7 @@ TEST_F(GifAnimatorTest, TheCentredFrameLeavesTheGroundShowingThroughItsTranspare
   parent.setAutoFillBackground(true);
   parent.resize(105, 91);
   const QImage shot = parent.grab().toImage();
-  EXPECT_EQ(shot.pixelColor(0, 0), QColor(0, 0, 255));   // transparent corner: the blue ground
+  EXPECT_EQ(shot.pixelColor(0, 0), QColor(0, 0, 255)); // transparent corner: the blue ground
   EXPECT_EQ(shot.pixelColor(104, 90), QColor(0, 0, 255));
   EXPECT_NE(shot.pixelColor(52, 41), QColor(0, 0, 255)); // the emblem's centre, offset by (2, 0)
 }

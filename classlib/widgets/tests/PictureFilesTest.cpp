@@ -1,6 +1,6 @@
+#include "classlib/core/Exception.h"
 #include "classlib/widgets/BitmapImage.h"
 #include "classlib/widgets/IconImage.h"
-#include "classlib/core/Exception.h"
 
 #include <gtest/gtest.h>
 
