@@ -87,6 +87,7 @@ TEST_F(AboutWindowTest, TheWindowAndItsComponentsStandAsDesigned) {
   EXPECT_EQ(stacking, (QStringList{"Image1", "Label1", "Label2", "Label3", "Label4",
                                    "RxGIFAnimator1", "Label5"}));
   EXPECT_EQ(Form2->BitBtn1->text(), "");
+  EXPECT_EQ(Form2->BitBtn1->accessibleName(), "OK");
   EXPECT_EQ(Form2->BitBtn1->iconSize(), QSize(67, 17));
   EXPECT_FALSE(Form2->BitBtn1->isDefault());
 }

@@ -210,6 +210,8 @@ void TForm::CreateComponents(const FormObject& object, QWidget* parent, const Fo
         box.setHeight(Scaled(IntegerValue(p), factor));
       } else if (p.name == "TabOrder") {
         tabOrder.emplace_back(IntegerValue(p), widget);
+      } else if (p.name == "AccessibleName") {
+        widget->setAccessibleName(TextValue(p)); // what a screen reader calls a captionless control
       } else if (!control->SetProperty(p, reading)) {
         FailProperty(p, "a " + child.className + " has no property " + p.name);
       }

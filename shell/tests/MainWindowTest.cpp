@@ -66,6 +66,7 @@ TEST_F(MainWindowTest, TheWindowAndItsComponentsStandAsDesigned) {
                (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   EXPECT_FALSE(Form1->windowIcon().isNull());
   EXPECT_EQ(Form1->Memo1->geometry(), QRect(8, 8, 249, 97));
+  EXPECT_EQ(Form1->Memo1->accessibleName(), "Identity");
   const struct {
     TButton* button;
     QRect box;
