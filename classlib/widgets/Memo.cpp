@@ -1,7 +1,5 @@
 #include "classlib/widgets/Memo.h"
 
-#include "classlib/core/Exception.h"
-#include "classlib/core/Text.h"
 #include "classlib/widgets/SystemText.h"
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
@@ -41,8 +39,7 @@ void TMemo::ShowText() {
 bool TMemo::SetProperty(const FormProperty& property, const FormReading&) {
   if (property.name == "ReadOnly") {
     if (!BooleanValue(property)) {
-      throw Exception("Form data, line " + IntToStr(property.line) +
-                      ": a TMemo is always read-only");
+      FailProperty(property, "a TMemo is always read-only");
     }
     return true;
   }

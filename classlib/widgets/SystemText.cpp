@@ -3,5 +3,3 @@
 QString ToQString(std::string_view bytes) {
   return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
-
-std::string FromQString(const QString& text) { return text.toLocal8Bit().toStdString(); }
