@@ -1,6 +1,4 @@
-#include "about/Unit2.h"
-#include "classlib/widgets/Application.h"
-#include "shell/Unit1.h"
+#include "shell/tests/StartedWindows.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
 #include <QScreen>
@@ -12,13 +10,7 @@ namespace {
 
 class AboutWindowTest : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    Application->SetTitle("Varnex");
-    Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
-    Form1->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
-  }
+  static void SetUpTestSuite() { ASSERT_TRUE(StartWindows()); }
 
   // "About" as the user presses it.
   static void PressAbout() { QTest::mouseClick(Form1->Button4, Qt::LeftButton); }

@@ -1,6 +1,4 @@
-#include "about/Unit2.h"
-#include "classlib/widgets/Application.h"
-#include "shell/Unit1.h"
+#include "shell/tests/StartedWindows.h"
 #include "testsupport/MessageBoxAnswerer.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
@@ -31,14 +29,7 @@ void WriteWordLists() {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    Application->SetTitle("Varnex");
-    Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
-    Form1->Show();
-    QApplication::setActiveWindow(Form1);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
-  }
+  static void SetUpTestSuite() { ASSERT_TRUE(StartWindows()); }
 
   MainWindowTest() {
     WriteWordLists();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "about/Unit2.h"
+#include "classlib/widgets/Application.h"
+#include "shell/Unit1.h"
+
+#include <QTest>
+
+// Creates both windows as start-up does and shows the main window, active, for tests that
+// drive them without the message loop of the real start-up. Returns false if it never
+// became active.
+inline bool StartWindows() {
+  Application->SetTitle("Varnex");
+  Application->CreateForm(Form1);
+  Application->CreateForm(Form2);
+  Form1->Show();
+  QApplication::setActiveWindow(Form1);
+  return QTest::qWaitForWindowActive(Form1);
+}
