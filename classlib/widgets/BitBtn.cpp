@@ -9,7 +9,7 @@ bool TBitBtn::SetProperty(const FormProperty& property, const FormReading& readi
   if (property.name != "Glyph") {
     return TButton::SetProperty(property, reading);
   }
-  const QImage bitmap = LoadBitmapImage(QString::fromStdString(StringValue(property)));
+  const QImage bitmap = LoadBitmapImage(TextValue(property));
   const int glyphs = bitmap.width() % bitmap.height() == 0 ? bitmap.width() / bitmap.height() : 1;
   const QImage glyph = bitmap.copy(0, 0, bitmap.width() / glyphs, bitmap.height());
   QPixmap pixmap = QPixmap::fromImage(glyph);

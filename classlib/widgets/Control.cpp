@@ -30,9 +30,7 @@ std::string StringValue(const FormProperty& property) {
   return Checked(property, FormValue::Kind::String, "a quoted string").text;
 }
 
-QString TextValue(const FormProperty& property) {
-  return QString::fromStdString(StringValue(property));
-}
+QString TextValue(const FormProperty& property) { return QString::fromUtf8(StringValue(property)); }
 
 std::string IdentifierValue(const FormProperty& property) {
   return Checked(property, FormValue::Kind::Identifier, "a name").text;
@@ -64,7 +62,7 @@ QColor ColourValue(const FormProperty& property) {
 bool SetFontProperty(QWidget& widget, const FormProperty& property, const FormReading& reading) {
   QFont font = widget.font();
   if (property.name == "Font.Name") {
-    font.setFamily(QString::fromStdString(StringValue(property)));
+    font.setFamily(TextValue(property));
   } else if (property.name == "Font.Height") {
     font.setPixelSize(reading.FontPixels(IntegerValue(property)));
   } else if (property.name == "Font.Color") {

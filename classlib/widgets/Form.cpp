@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -34,8 +35,8 @@ public:
   }
 
   int FontPixels(std::int64_t declaredHeight) const override {
-    const double pixels = static_cast<double>(std::abs(declaredHeight));
-    return static_cast<int>(fontScale_ == 1.0 ? pixels : std::round(pixels * fontScale_));
+    return static_cast<int>(
+        std::lround(static_cast<double>(std::abs(declaredHeight)) * fontScale_));
   }
 
 private:
@@ -59,8 +60,7 @@ struct WindowSettings {
   std::int64_t fontHeight = -11;
   std::int64_t pixelsPerInch = 96;
   std::int64_t textHeight = 13;
-  QColor colour = QColor(212, 208, 200);
-  bool colourDeclared = false;
+  std::optional<QColor> colour; // the style's own when not declared
   QString icon;
   const FormProperty* onShow = nullptr;
 };
@@ -93,7 +93,6 @@ WindowSettings ReadWindowSettings(const FormObject& root) {
       window.textHeight = IntegerValue(p);
     } else if (p.name == "Color") {
       window.colour = ColourValue(p);
-      window.colourDeclared = true;
     } else if (p.name == "Icon") {
       window.icon = TextValue(p);
     } else if (p.name == "OnShow") {
@@ -148,9 +147,9 @@ void TForm::LoadForm(const std::string& resourceName, const Handlers& handlers) 
     flags |= Qt::MSWindowsFixedSizeDialogHint;
   }
   setWindowFlags(flags);
-  if (window.colourDeclared) {
+  if (window.colour) {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, window.colour);
+    palette.setColor(QPalette::Window, *window.colour);
     setPalette(palette);
     setAutoFillBackground(true);
   }

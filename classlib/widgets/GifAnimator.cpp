@@ -69,7 +69,7 @@ void TRxGIFAnimator::Tick() {
 bool TRxGIFAnimator::SetProperty(const FormProperty& property, const FormReading&) {
   const std::string& name = property.name;
   if (name == "Image") {
-    const QByteArray gif = ReadResource(QString::fromStdString(StringValue(property)), "Picture");
+    const QByteArray gif = ReadResource(TextValue(property), "Picture");
     decoding_ = std::async(std::launch::async, DecodeGif, gif);
   } else if (name == "Center") {
     center_ = BooleanValue(property);

@@ -8,7 +8,7 @@ TImage::TImage(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus);
 
 bool TImage::SetProperty(const FormProperty& property, const FormReading&) {
   if (property.name == "Picture.Icon") {
-    picture_ = LoadIconImage(QString::fromStdString(StringValue(property)));
+    picture_ = LoadIconImage(TextValue(property));
     return true;
   }
   return false;
