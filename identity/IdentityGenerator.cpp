@@ -1,6 +1,6 @@
 #include "identity/IdentityGenerator.h"
 
-#include "classlib/core/Text.h"
+#include "identity/ComposeIdentity.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -14,6 +14,38 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
   }
   return joined;
 }
+
+// Writes an identity into an output box line by line, as the window shows it.
+class BoxWriter {
+public:
+  explicit BoxWriter(OutputBox& box) : box_(box) {}
+
+  void Name(std::string_view first, std::string_view last) {
+    box_.AddLine(Concat({first, " ", last}));
+  }
+  void Street(std::int32_t houseNumber, std::string_view street) {
+    box_.AddLine(Concat({IntToStr(houseNumber), " ", street}));
+  }
+  void City(std::string_view city) {
+    box_.AddLine(city);
+    box_.AddLine("");
+  }
+  void Phone(std::string_view areaCode, std::int32_t middle, std::int32_t last) {
+    box_.AddLine(Concat({"Phone: ", areaCode, " ", IntToStr(middle), "-", IntToStr(last)}));
+  }
+  void Email(std::string_view mailbox, std::string_view domain, std::string_view extension) {
+    box_.AddLine(Concat({"E-Mail: ", mailbox, "@", domain, extension}));
+  }
+  // The date goes in by replacing the whole text, so no line break follows it.
+  void BirthDate(std::int32_t month, std::int32_t day, std::int32_t year) {
+    const std::string text = box_.GetText();
+    box_.SetText(
+        Concat({text, "D.0.B. ", IntToStr(month), "/", IntToStr(day), "/", IntToStr(year)}));
+  }
+
+private:
+  OutputBox& box_;
+};
 
 } // namespace
 
@@ -34,36 +66,8 @@ void IdentityGenerator::Generate(const std::string& firstNameFile,
   random_.Reseed();
   box.Clear();
 
-  cityIndex_ = random_.Draw(cities_->Count());
-  firstNameIndex_ = random_.Draw(firstNames->Count());
-  lastNameIndex_ = random_.Draw(lastNames_->Count());
-
-  const std::string_view firstName = firstNames->Get(firstNameIndex_);
-  const std::string_view initial = FirstCharacter(firstName, SystemCodePageIsUtf8());
-  const std::string_view lastName = lastNames_->Get(lastNameIndex_);
-  box.AddLine(Concat({firstName, " ", lastName}));
-
-  const std::string houseNumber = IntToStr(1000 + random_.Draw(9000));
-  const std::string_view street = streets_->Get(random_.Draw(streets_->Count()));
-  box.AddLine(Concat({houseNumber, " ", street}));
-
-  box.AddLine(cities_->Get(cityIndex_));
-  box.AddLine("");
-
-  const std::string_view areaCode = areaCodes_->Get(cityIndex_);
-  const std::string middleNumber = IntToStr(100 + random_.Draw(900));
-  const std::string lastNumber = IntToStr(1000 + random_.Draw(9000));
-  box.AddLine(Concat({"Phone: ", areaCode, " ", middleNumber, "-", lastNumber}));
-
-  const std::string mailbox = LowerCaseAscii(initial) + LowerCaseAscii(lastName);
-  const std::string_view domain = domains_->Get(random_.Draw(domains_->Count()));
-  const std::string_view extension = extensions_->Get(random_.Draw(extensions_->Count()));
-  box.AddLine(Concat({"E-Mail: ", mailbox, "@", domain, extension}));
-
-  // The date goes in by replacing the whole text, so no line break follows it.
-  const std::string text = box.GetText();
-  const std::string month = IntToStr(1 + random_.Draw(11));
-  const std::string day = IntToStr(1 + random_.Draw(28));
-  const std::string year = IntToStr(65 + random_.Draw(20));
-  box.SetText(Concat({text, "D.0.B. ", month, "/", day, "/", year}));
+  BoxWriter writer(box);
+  ComposeIdentity(IdentityLists{*firstNames, *lastNames_, *cities_, *areaCodes_, *streets_,
+                                *domains_, *extensions_},
+                  random_, SystemCodePageIsUtf8(), writer);
 }

@@ -4,7 +4,6 @@
 #include "classlib/core/StringList.h"
 #include "identity/OutputBox.h"
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -33,9 +32,4 @@ private:
   std::unique_ptr<TStringList> streets_;
   std::unique_ptr<TStringList> domains_;
   std::unique_ptr<TStringList> extensions_;
-
-  // The city index picks the area code too; the last-name index serves the e-mail line.
-  std::int32_t cityIndex_ = 0;
-  std::int32_t firstNameIndex_ = 0;
-  std::int32_t lastNameIndex_ = 0;
 };

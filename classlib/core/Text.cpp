@@ -69,6 +69,22 @@ std::string_view FirstCharacter(std::string_view text, bool utf8) {
   return text.substr(0, sequence == 0 ? 1 : sequence);
 }
 
+std::size_t FirstInvalidUtf8Byte(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t sequence = Utf8SequenceLength(text.substr(i));
+    if (sequence == 0) {
+      return i;
+    }
+    i += sequence;
+  }
+  return std::string_view::npos;
+}
+
 bool SystemCodePageIsUtf8() {
 #ifdef _WIN32
   return GetACP() == CP_UTF8;

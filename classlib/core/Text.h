@@ -14,6 +14,10 @@ std::string LowerCaseAscii(std::string_view text);
 // utf8 set it is the whole first UTF-8 sequence when that is well formed, otherwise one byte.
 std::string_view FirstCharacter(std::string_view text, bool utf8);
 
+// The offset of the first byte of text that does not belong to a well-formed UTF-8
+// sequence, or std::string_view::npos when the whole text is UTF-8.
+std::size_t FirstInvalidUtf8Byte(std::string_view text);
+
 // Whether 8-bit text on this system is UTF-8: always on Linux, on Windows when the ANSI
 // code page is 65001.
 bool SystemCodePageIsUtf8();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 TEST(Text, IntToStrWritesPlainDecimal) {
   EXPECT_EQ(IntToStr(0), "0");
@@ -48,5 +49,23 @@ TEST(Text, FirstCharacterTakesAWholeUtf8SequenceOnlyWhenItIsWellFormed) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(FirstCharacter(c.text, true), c.utf8);
     EXPECT_EQ(FirstCharacter(c.text, false), c.singleByte);
+  }
+}
+
+TEST(Text, FirstInvalidUtf8ByteFindsTheFirstByteOutsideAWellFormedSequence) {
+  constexpr std::size_t kValid = std::string_view::npos;
+  const std::pair<std::string, std::size_t> cases[] = {
+      {"", kValid},
+      {"Smith", kValid},
+      {"Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80", kValid},
+      {"M\xFCller", 1},         // Windows-1252 u-umlaut
+      {"ab\xC3", 2},            // truncated at the end
+      {"\xC3\xA9\xE2\x82x", 2}, // broken third byte after a good sequence
+      {"x\xED\xA0\x80", 1},     // surrogate
+      {"ok\x80", 2},            // stray continuation byte
+  };
+  for (const auto& [text, offset] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(FirstInvalidUtf8Byte(text), offset);
   }
 }

@@ -1,0 +1,74 @@
+#include "batch/RecordFormat.h"
+#include "batch/RecordText.h"
+
+namespace {
+
+// Appends text as the inside of a JSON string; the text is UTF-8, checked when it was loaded.
+void AppendJsonEscaped(std::string_view text, std::string& out) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (byte < 0x20) {
+      out += "\\u00";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    } else {
+      out += c;
+    }
+  }
+}
+
+// JSON Lines (one object a line) or one JSON array of objects.
+class JsonFormat : public RecordFormat {
+public:
+  JsonFormat(bool array, const FormatOptions& options) : array_(array), columns_(options.columns) {}
+
+  void AppendHeader(std::string& out) override {
+    if (array_) {
+      out += '[';
+    }
+  }
+
+  void AppendRecord(std::uint64_t index, std::uint64_t, const Record& record,
+                    std::string& out) override {
+    if (array_) {
+      out += index == 0 ? "\n" : ",\n";
+    }
+    out += '{';
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      out += i == 0 ? "\"" : ",\"";
+      out += ColumnName(columns_[i]);
+      out += "\":\"";
+      field_.clear();
+      AppendColumnValue(columns_[i], record, field_);
+      AppendJsonEscaped(field_, out);
+      out += '"';
+    }
+    out += '}';
+    if (!array_) {
+      out += '\n';
+    }
+  }
+
+  void AppendFooter(std::uint64_t count, std::string& out) override {
+    if (array_) {
+      out += count == 0 ? "]\n" : "\n]\n";
+    }
+  }
+
+private:
+  bool array_;
+  std::vector<Column> columns_;
+  std::string field_;
+};
+
+} // namespace
+
+std::unique_ptr<RecordFormat> MakeJsonFormat(bool array, const FormatOptions& options) {
+  return std::make_unique<JsonFormat>(array, options);
+}

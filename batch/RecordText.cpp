@@ -1,0 +1,103 @@
+#include "batch/RecordText.h"
+
+#include <charconv>
+
+namespace {
+
+void AppendNumber(std::int32_t value, std::string& out) {
+  char digits[12];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
+}
+
+void AppendTwoDigits(std::int32_t value, std::string& out) {
+  out += static_cast<char>('0' + value / 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+void AppendStreetAddress(const Record& r, std::string& out) {
+  AppendNumber(r.houseNumber, out);
+  out += ' ';
+  out += r.street;
+}
+
+void AppendPhone(const Record& r, std::string& out) {
+  out += r.areaCode;
+  out += ' ';
+  AppendNumber(r.middleNumber, out);
+  out += '-';
+  AppendNumber(r.lastNumber, out);
+}
+
+void AppendEmail(const Record& r, std::string& out) {
+  out += r.mailbox;
+  out += '@';
+  out += r.domain;
+  out += r.extension;
+}
+
+void AppendUsDate(const Record& r, std::string& out) {
+  AppendNumber(r.month, out);
+  out += '/';
+  AppendNumber(r.day, out);
+  out += '/';
+  AppendNumber(r.year, out);
+}
+
+} // namespace
+
+void AppendColumnValue(Column column, const Record& r, std::string& out) {
+  switch (column) {
+  case Column::Sex:
+    out += r.male ? "male" : "female";
+    break;
+  case Column::FirstName:
+    out += r.firstName;
+    break;
+  case Column::LastName:
+    out += r.lastName;
+    break;
+  case Column::StreetAddress:
+    AppendStreetAddress(r, out);
+    break;
+  case Column::City:
+    out += r.city;
+    break;
+  case Column::AreaCode:
+    out += r.areaCode;
+    break;
+  case Column::Phone:
+    AppendPhone(r, out);
+    break;
+  case Column::Email:
+    AppendEmail(r, out);
+    break;
+  case Column::BirthDate:
+    out += "19";
+    AppendTwoDigits(r.year, out);
+    out += '-';
+    AppendTwoDigits(r.month, out);
+    out += '-';
+    AppendTwoDigits(r.day, out);
+    break;
+  case Column::BirthDateUs:
+    AppendUsDate(r, out);
+    break;
+  }
+}
+
+void AppendWindowText(const Record& r, std::string& out) {
+  out += r.firstName;
+  out += ' ';
+  out += r.lastName;
+  out += "\r\n";
+  AppendStreetAddress(r, out);
+  out += "\r\n";
+  out += r.city;
+  out += "\r\n\r\nPhone: ";
+  AppendPhone(r, out);
+  out += "\r\nE-Mail: ";
+  AppendEmail(r, out);
+  out += "\r\nD.0.B. ";
+  AppendUsDate(r, out);
+}
