@@ -2,11 +2,12 @@
 
 #include "classlib/core/Text.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 
 BatchWordLists::BatchWordLists(const std::string& folder, Sex sex, FormatKind format) {
-  std::vector<const NamedList*> loaded;
+  std::vector<NamedList*> loaded;
   if (sex != Sex::Female) {
     Load(males_, folder, "males.txt");
     loaded.push_back(&males_);
@@ -25,7 +26,7 @@ BatchWordLists::BatchWordLists(const std::string& folder, Sex sex, FormatKind fo
     loaded.push_back(named);
   }
 
-  for (const NamedList* named : loaded) {
+  for (NamedList* named : loaded) {
     Check(*named, format);
   }
   if (areaCodes_.list.Count() < cities_.list.Count()) {
@@ -43,7 +44,7 @@ void BatchWordLists::Load(NamedList& named, const std::string& folder, const cha
   named.list.LoadFromFile(named.fileName);
 }
 
-void BatchWordLists::Check(const NamedList& named, FormatKind format) const {
+void BatchWordLists::Check(NamedList& named, FormatKind format) {
   if (named.list.Count() == 0) {
     throw EWordListError(named.fileName + " has no entries");
   }
@@ -52,6 +53,15 @@ void BatchWordLists::Check(const NamedList& named, FormatKind format) const {
   };
   for (std::int32_t i = 0; i < named.list.Count(); ++i) {
     const std::string_view entry = named.list.Get(i);
+    longestEntry_ = std::max(longestEntry_, entry.size());
+    for (const char byte : entry) {
+      named.bytes.bytes.set(static_cast<unsigned char>(byte));
+    }
+    if (!entry.empty()) {
+      const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+      named.bytes.blankAtEnds =
+          named.bytes.blankAtEnds || blank(entry.front()) || blank(entry.back());
+    }
     if (FormatNeedsUtf8(format)) {
       if (const std::size_t bad = FirstInvalidUtf8Byte(entry); bad != std::string_view::npos) {
         static constexpr char kHex[] = "0123456789ABCDEF";
@@ -70,4 +80,31 @@ void BatchWordLists::Check(const NamedList& named, FormatKind format) const {
 IdentityLists BatchWordLists::Lists(const NamedList& firstNames) const {
   return IdentityLists{firstNames.list, lastNames_.list, cities_.list,    areaCodes_.list,
                        streets_.list,   domains_.list,   extensions_.list};
+}
+
+std::vector<ColumnBytes> BatchWordLists::Bytes() const {
+  ColumnBytes firstNames = males_.bytes; // the initial of the e-mail too
+  firstNames |= females_.bytes;
+  const auto digits = [] {
+    ColumnBytes fixed;
+    for (const char byte : std::string_view("0123456789 -/@")) {
+      fixed.bytes.set(static_cast<unsigned char>(byte));
+    }
+    return fixed;
+  }();
+  std::vector<ColumnBytes> columns(AllColumns().size(), digits);
+  const auto add = [&](Column column, const ColumnBytes& bytes) {
+    columns[static_cast<std::size_t>(column)] |= bytes;
+  };
+  add(Column::FirstName, firstNames);
+  add(Column::LastName, lastNames_.bytes);
+  add(Column::StreetAddress, streets_.bytes);
+  add(Column::City, cities_.bytes);
+  add(Column::AreaCode, areaCodes_.bytes);
+  add(Column::Phone, areaCodes_.bytes);
+  for (const ColumnBytes* part : {static_cast<const ColumnBytes*>(&firstNames), &lastNames_.bytes,
+                                  &domains_.bytes, &extensions_.bytes}) {
+    add(Column::Email, *part);
+  }
+  return columns;
 }

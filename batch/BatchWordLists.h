@@ -28,16 +28,21 @@ public:
 
   IdentityLists Male() const { return Lists(males_); }
   IdentityLists Female() const { return Lists(females_); }
+  std::size_t LongestEntry() const { return longestEntry_; }
+  // What each column (indexed by Column) can hold.
+  std::vector<ColumnBytes> Bytes() const;
 
 private:
   struct NamedList {
     std::string fileName; // as passed to the loader, so as the messages name it
     TStringList list;
+    ColumnBytes bytes; // of all its entries
   };
 
   void Load(NamedList& named, const std::string& folder, const char* bareName);
-  void Check(const NamedList& named, FormatKind format) const;
+  void Check(NamedList& named, FormatKind format);
   IdentityLists Lists(const NamedList& firstNames) const;
 
+  std::size_t longestEntry_ = 0;
   NamedList males_, females_, lastNames_, cities_, areaCodes_, streets_, domains_, extensions_;
 };

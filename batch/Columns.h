@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,20 @@ enum class Column {
 };
 
 std::string_view ColumnName(Column column);
+
+// What the values of a column can hold: every byte that occurs in the word-list entries behind
+// it, and whether one of those entries starts or ends with a blank. The formats skip escaping
+// for columns that cannot need it.
+struct ColumnBytes {
+  std::bitset<256> bytes;
+  bool blankAtEnds = false;
+
+  ColumnBytes& operator|=(const ColumnBytes& other) {
+    bytes |= other.bytes;
+    blankAtEnds = blankAtEnds || other.blankAtEnds;
+    return *this;
+  }
+};
 
 // Every column, in the default order.
 const std::vector<Column>& AllColumns();

@@ -1,3 +1,4 @@
+#include "batch/ByteScan.h"
 #include "batch/RecordFormat.h"
 #include "batch/RecordText.h"
 
@@ -8,9 +9,11 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // CSV (RFC 4180, CR LF record ends) or TSV (LF record ends; fields never hold a tab).
 class DelimitedFormat : public RecordFormat {
 public:
-  DelimitedFormat(char separator, const FormatOptions& options)
+  DelimitedFormat(char separator, const FormatOptions& options,
+                  const std::vector<ColumnBytes>& columnBytes)
       : separator_(separator), lineEnd_(separator == ',' ? "\r\n" : "\n"),
-        columns_(options.columns), header_(options.header) {}
+        columns_(options.columns), header_(options.header),
+        mayNeedQuotes_(ColumnsThatMayHold(options, columnBytes, ByteSet(",\""), true)) {}
 
   void AppendHeader(std::string& out) override {
     if (!header_) {
@@ -25,17 +28,16 @@ public:
     out += lineEnd_;
   }
 
-  void AppendRecord(std::uint64_t, std::uint64_t, const Record& record, std::string& out) override {
+  void AppendRecord(std::uint64_t, std::uint64_t, const Record& record,
+                    RecordBuffer& out) override {
     for (std::size_t i = 0; i < columns_.size(); ++i) {
       if (i > 0) {
         out += separator_;
       }
-      if (separator_ == '\t') {
-        AppendColumnValue(columns_[i], record, out);
-      } else {
-        field_.clear();
-        AppendColumnValue(columns_[i], record, field_);
-        AppendCsvField(out);
+      const std::size_t start = out.Size();
+      AppendColumnValue(columns_[i], record, out);
+      if (separator_ == ',' && mayNeedQuotes_[i]) {
+        QuoteCsvField(out, start);
       }
     }
     out += lineEnd_;
@@ -44,14 +46,20 @@ public:
   void AppendFooter(std::uint64_t, std::string&) override {}
 
 private:
-  // Quoted only when it holds a comma or a double quote or starts or ends with a blank.
-  void AppendCsvField(std::string& out) const {
-    const bool quote = field_.find_first_of(",\"") != std::string::npos ||
-                       (!field_.empty() && (IsBlank(field_.front()) || IsBlank(field_.back())));
-    if (!quote) {
-      out += field_;
+  // A field is quoted only when it holds a comma or a double quote or starts or ends with a
+  // blank; the field is already at the end of out, from start.
+  void QuoteCsvField(RecordBuffer& out, std::size_t start) {
+    const std::string_view field = out.Tail(start);
+    const bool blankAtEnd = !field.empty() && (IsBlank(field.front()) || IsBlank(field.back()));
+    if (!HoldsAny<false, '"'>(field)) {
+      if (blankAtEnd || HoldsAny<false, ','>(field)) {
+        out.Insert(start, '"');
+        out += '"';
+      }
       return;
     }
+    field_.assign(field);
+    out.Truncate(start);
     out += '"';
     for (const char c : field_) {
       if (c == '"') {
@@ -66,11 +74,13 @@ private:
   std::string_view lineEnd_;
   std::vector<Column> columns_;
   bool header_;
+  std::vector<bool> mayNeedQuotes_;
   std::string field_;
 };
 
 } // namespace
 
-std::unique_ptr<RecordFormat> MakeDelimitedFormat(char separator, const FormatOptions& options) {
-  return std::make_unique<DelimitedFormat>(separator, options);
+std::unique_ptr<RecordFormat> MakeDelimitedFormat(char separator, const FormatOptions& options,
+                                                  const std::vector<ColumnBytes>& columnBytes) {
+  return std::make_unique<DelimitedFormat>(separator, options, columnBytes);
 }

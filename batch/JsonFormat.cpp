@@ -1,10 +1,11 @@
+#include "batch/ByteScan.h"
 #include "batch/RecordFormat.h"
 #include "batch/RecordText.h"
 
 namespace {
 
 // Appends text as the inside of a JSON string; the text is UTF-8, checked when it was loaded.
-void AppendJsonEscaped(std::string_view text, std::string& out) {
+void AppendJsonEscaped(std::string_view text, RecordBuffer& out) {
   static constexpr char kHex[] = "0123456789abcdef";
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -23,10 +24,21 @@ void AppendJsonEscaped(std::string_view text, std::string& out) {
   }
 }
 
+// The bytes a JSON string escapes: the quote, the backslash and the controls.
+std::bitset<256> EscapedBytes() {
+  std::bitset<256> bytes = ByteSet("\"\\");
+  for (unsigned byte = 0; byte < 0x20; ++byte) {
+    bytes.set(byte);
+  }
+  return bytes;
+}
+
 // JSON Lines (one object a line) or one JSON array of objects.
 class JsonFormat : public RecordFormat {
 public:
-  JsonFormat(bool array, const FormatOptions& options) : array_(array), columns_(options.columns) {}
+  JsonFormat(bool array, const FormatOptions& options, const std::vector<ColumnBytes>& columnBytes)
+      : array_(array), columns_(options.columns),
+        mayNeedEscapes_(ColumnsThatMayHold(options, columnBytes, EscapedBytes(), false)) {}
 
   void AppendHeader(std::string& out) override {
     if (array_) {
@@ -35,7 +47,7 @@ public:
   }
 
   void AppendRecord(std::uint64_t index, std::uint64_t, const Record& record,
-                    std::string& out) override {
+                    RecordBuffer& out) override {
     if (array_) {
       out += index == 0 ? "\n" : ",\n";
     }
@@ -44,9 +56,13 @@ public:
       out += i == 0 ? "\"" : ",\"";
       out += ColumnName(columns_[i]);
       out += "\":\"";
-      field_.clear();
-      AppendColumnValue(columns_[i], record, field_);
-      AppendJsonEscaped(field_, out);
+      const std::size_t start = out.Size();
+      AppendColumnValue(columns_[i], record, out);
+      if (mayNeedEscapes_[i] && HoldsAny<true, '"', '\\'>(out.Tail(start))) {
+        field_.assign(out.Tail(start));
+        out.Truncate(start);
+        AppendJsonEscaped(field_, out);
+      }
       out += '"';
     }
     out += '}';
@@ -64,11 +80,13 @@ public:
 private:
   bool array_;
   std::vector<Column> columns_;
+  std::vector<bool> mayNeedEscapes_;
   std::string field_;
 };
 
 } // namespace
 
-std::unique_ptr<RecordFormat> MakeJsonFormat(bool array, const FormatOptions& options) {
-  return std::make_unique<JsonFormat>(array, options);
+std::unique_ptr<RecordFormat> MakeJsonFormat(bool array, const FormatOptions& options,
+                                             const std::vector<ColumnBytes>& columnBytes) {
+  return std::make_unique<JsonFormat>(array, options, columnBytes);
 }

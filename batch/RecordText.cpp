@@ -4,24 +4,24 @@
 
 namespace {
 
-void AppendNumber(std::int32_t value, std::string& out) {
+void AppendNumber(std::int32_t value, RecordBuffer& out) {
   char digits[12];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, end);
+  out += std::string_view(digits, static_cast<std::size_t>(end - digits));
 }
 
-void AppendTwoDigits(std::int32_t value, std::string& out) {
+void AppendTwoDigits(std::int32_t value, RecordBuffer& out) {
   out += static_cast<char>('0' + value / 10);
   out += static_cast<char>('0' + value % 10);
 }
 
-void AppendStreetAddress(const Record& r, std::string& out) {
+void AppendStreetAddress(const Record& r, RecordBuffer& out) {
   AppendNumber(r.houseNumber, out);
   out += ' ';
   out += r.street;
 }
 
-void AppendPhone(const Record& r, std::string& out) {
+void AppendPhone(const Record& r, RecordBuffer& out) {
   out += r.areaCode;
   out += ' ';
   AppendNumber(r.middleNumber, out);
@@ -29,14 +29,14 @@ void AppendPhone(const Record& r, std::string& out) {
   AppendNumber(r.lastNumber, out);
 }
 
-void AppendEmail(const Record& r, std::string& out) {
+void AppendEmail(const Record& r, RecordBuffer& out) {
   out += r.mailbox;
   out += '@';
   out += r.domain;
   out += r.extension;
 }
 
-void AppendUsDate(const Record& r, std::string& out) {
+void AppendUsDate(const Record& r, RecordBuffer& out) {
   AppendNumber(r.month, out);
   out += '/';
   AppendNumber(r.day, out);
@@ -46,7 +46,7 @@ void AppendUsDate(const Record& r, std::string& out) {
 
 } // namespace
 
-void AppendColumnValue(Column column, const Record& r, std::string& out) {
+void AppendColumnValue(Column column, const Record& r, RecordBuffer& out) {
   switch (column) {
   case Column::Sex:
     out += r.male ? "male" : "female";
@@ -86,7 +86,7 @@ void AppendColumnValue(Column column, const Record& r, std::string& out) {
   }
 }
 
-void AppendWindowText(const Record& r, std::string& out) {
+void AppendWindowText(const Record& r, RecordBuffer& out) {
   out += r.firstName;
   out += ' ';
   out += r.lastName;

@@ -1,3 +1,4 @@
+#include "batch/ByteScan.h"
 #include "batch/RecordFormat.h"
 #include "batch/RecordText.h"
 
@@ -6,7 +7,7 @@ namespace {
 // Rows per INSERT: large enough to load fast, small enough for every database's limits.
 constexpr std::uint64_t kRowsPerInsert = 500;
 
-void AppendQuoted(std::string_view text, char quote, std::string& out) {
+template <class Out> void AppendQuoted(std::string_view text, char quote, Out& out) {
   out += quote;
   for (const char c : text) {
     if (c == quote) {
@@ -21,12 +22,15 @@ void AppendQuoted(std::string_view text, char quote, std::string& out) {
 // transaction.
 class SqlFormat : public RecordFormat {
 public:
-  explicit SqlFormat(const FormatOptions& options) : columns_(options.columns) {
+  SqlFormat(const FormatOptions& options, const std::vector<ColumnBytes>& columnBytes)
+      : columns_(options.columns),
+        mayHoldQuotes_(ColumnsThatMayHold(options, columnBytes, ByteSet("'"), false)) {
     AppendQuoted(options.table, '"', table_);
     for (std::size_t i = 0; i < columns_.size(); ++i) {
       columnList_ += i == 0 ? "" : ", ";
       AppendQuoted(ColumnName(columns_[i]), '"', columnList_);
     }
+    insert_ = "INSERT INTO " + table_ + " (" + columnList_ + ") VALUES\n(";
   }
 
   void AppendHeader(std::string& out) override {
@@ -40,9 +44,9 @@ public:
   }
 
   void AppendRecord(std::uint64_t index, std::uint64_t count, const Record& record,
-                    std::string& out) override {
+                    RecordBuffer& out) override {
     if (index % kRowsPerInsert == 0) {
-      out += "INSERT INTO " + table_ + " (" + columnList_ + ") VALUES\n(";
+      out += insert_;
     } else {
       out += ",\n(";
     }
@@ -50,9 +54,16 @@ public:
       if (i > 0) {
         out += ", ";
       }
-      field_.clear();
-      AppendColumnValue(columns_[i], record, field_);
-      AppendQuoted(field_, '\'', out);
+      out += '\'';
+      const std::size_t start = out.Size();
+      AppendColumnValue(columns_[i], record, out);
+      if (mayHoldQuotes_[i] && HoldsAny<false, '\''>(out.Tail(start))) {
+        field_.assign(out.Tail(start));
+        out.Truncate(start - 1);
+        AppendQuoted(field_, '\'', out);
+      } else {
+        out += '\'';
+      }
     }
     out += ')';
     if (index % kRowsPerInsert == kRowsPerInsert - 1 || index + 1 == count) {
@@ -64,13 +75,16 @@ public:
 
 private:
   std::vector<Column> columns_;
+  std::vector<bool> mayHoldQuotes_;
   std::string table_;
   std::string columnList_;
+  std::string insert_;
   std::string field_;
 };
 
 } // namespace
 
-std::unique_ptr<RecordFormat> MakeSqlFormat(const FormatOptions& options) {
-  return std::make_unique<SqlFormat>(options);
+std::unique_ptr<RecordFormat> MakeSqlFormat(const FormatOptions& options,
+                                            const std::vector<ColumnBytes>& columnBytes) {
+  return std::make_unique<SqlFormat>(options, columnBytes);
 }

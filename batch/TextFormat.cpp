@@ -8,7 +8,7 @@ class TextFormat : public RecordFormat {
 public:
   void AppendHeader(std::string&) override {}
   void AppendRecord(std::uint64_t index, std::uint64_t, const Record& record,
-                    std::string& out) override {
+                    RecordBuffer& out) override {
     if (index > 0) {
       out += "\r\n\r\n";
     }

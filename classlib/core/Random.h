@@ -31,5 +31,34 @@ private:
   std::uint64_t increment_ = kDefaultStream;
 };
 
+// Inline: the bulk program draws tens of millions of times a second.
+inline std::uint32_t Pcg32Random::Next() {
+  const std::uint64_t old = state_;
+  state_ = old * 6364136223846793005ULL + increment_;
+  const auto xorShifted = static_cast<std::uint32_t>(((old >> 18u) ^ old) >> 27u);
+  const auto rotation = static_cast<std::uint32_t>(old >> 59u);
+  return (xorShifted >> rotation) | (xorShifted << ((32u - rotation) & 31u));
+}
+
+inline std::int32_t Pcg32Random::Draw(std::int32_t bound) {
+  std::uint32_t x = Next();
+  if (bound <= 0) {
+    return 0;
+  }
+  // Lemire: multiply into 64 bits, take the high half, reject the few low halves that bias it.
+  const auto n = static_cast<std::uint32_t>(bound);
+  std::uint64_t product = std::uint64_t{x} * n;
+  auto low = static_cast<std::uint32_t>(product);
+  if (low < n) {
+    const std::uint32_t threshold = (0u - n) % n;
+    while (low < threshold) {
+      x = Next();
+      product = std::uint64_t{x} * n;
+      low = static_cast<std::uint32_t>(product);
+    }
+  }
+  return static_cast<std::int32_t>(product >> 32u);
+}
+
 // Milliseconds since midnight UTC.
 std::uint32_t MillisecondsOfDayUtc();

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+// The bytes of a stretch of records. Appending checks no room: the caller reserves room for a
+// whole record first (Reserve), so the formats write with plain copies, as a hand-written loop
+// would, instead of a capacity check per piece.
+class RecordBuffer {
+public:
+  void Clear() { size_ = 0; }
+  void Reserve(std::size_t room) {
+    if (storage_.size() - size_ < room) {
+      storage_.resize(std::max(2 * storage_.size(), size_ + room));
+    }
+  }
+
+  RecordBuffer& operator+=(std::string_view text) {
+    std::memcpy(storage_.data() + size_, text.data(), text.size());
+    size_ += text.size();
+    return *this;
+  }
+  RecordBuffer& operator+=(char c) {
+    storage_[size_++] = c;
+    return *this;
+  }
+
+  // Puts c in front of the bytes from position on.
+  void Insert(std::size_t position, char c) {
+    std::memmove(storage_.data() + position + 1, storage_.data() + position, size_ - position);
+    storage_[position] = c;
+    ++size_;
+  }
+
+  std::size_t Size() const { return size_; }
+  void Truncate(std::size_t size) { size_ = size; }
+  std::string_view View() const { return std::string_view(storage_.data(), size_); }
+  std::string_view Tail(std::size_t from) const { return View().substr(from); }
+
+private:
+  std::string storage_;
+  std::size_t size_ = 0;
+};
