@@ -12,6 +12,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -34,6 +35,25 @@ extern "C" void RemoveTemporaryAndStop(int signal) {
   ::unlink(interruptedFile);
   std::signal(signal, SIG_DFL);
   std::raise(signal);
+}
+
+// Whether the name stands for something other than a file on disk: a device or a FIFO.
+bool IsSpecialFile([[maybe_unused]] const fs::file_status& status,
+                   [[maybe_unused]] const fs::path& target) {
+#ifdef _WIN32
+  // Devices such as NUL have no file status; the handle says what they are.
+  const HANDLE handle =
+      CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  const bool special = GetFileType(handle) != FILE_TYPE_DISK;
+  CloseHandle(handle);
+  return special;
+#else
+  return fs::exists(status) && !fs::is_regular_file(status);
+#endif
 }
 
 std::string TemporaryName(const fs::path& target) {
@@ -61,7 +81,7 @@ Output::Output(const std::string& fileName) : fd_(-1), ownsFd_(true), name_(file
   if (fs::is_directory(status)) {
     throw EOutputError("cannot write to " + name_ + ": it is a folder");
   }
-  if (fs::exists(status) && !fs::is_regular_file(status)) {
+  if (IsSpecialFile(status, target)) {
     fd_ = ::open(target.string().c_str(), O_WRONLY | O_BINARY | O_CLOEXEC);
     if (fd_ < 0) {
       Fail("open", errno);
