@@ -4,6 +4,7 @@
 #include "batch/RecordFormat.h"
 #include "batch/RecordMaker.h"
 #include "identity/IdentityGenerator.h"
+#include "testsupport/FixedSeedRandom.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +13,6 @@
 #include <string>
 
 namespace {
-
-// The window's random source with its clock stopped at one value.
-class StoppedClockRandom : public Pcg32Random {
-public:
-  explicit StoppedClockRandom(std::uint64_t clock) : clock_(clock) {}
-  void Reseed() override { Seed(clock_); }
-
-private:
-  std::uint64_t clock_;
-};
 
 class WindowEqualityTest : public ::testing::Test {
 protected:
@@ -43,7 +34,7 @@ protected:
   }
 
   static std::string WindowText(bool male, std::uint64_t clock) {
-    StoppedClockRandom random(clock);
+    FixedSeedRandom random(clock);
     IdentityGenerator generator(random);
     StringOutputBox box;
     male ? generator.CreateMale(box) : generator.CreateFemale(box);

@@ -1,5 +1,6 @@
 #include "identity/IdentityGenerator.h"
 #include "classlib/core/Exception.h"
+#include "testsupport/FixedSeedRandom.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
 #include <gtest/gtest.h>
@@ -50,16 +51,6 @@ public:
   void Reseed() override { ++reseeds; }
   std::int32_t Draw(std::int32_t) override { return 0; }
   int reseeds = 0;
-};
-
-// The real generator, reseeded to the same value on every generation.
-class FixedSeedRandom : public Pcg32Random {
-public:
-  explicit FixedSeedRandom(std::uint64_t seed) : seed_(seed) {}
-  void Reseed() override { Seed(seed_); }
-
-private:
-  std::uint64_t seed_;
 };
 
 const std::vector<std::string> kLoadingOrder = {"males.txt",   "last.txt",    "cities.txt",
