@@ -60,8 +60,8 @@ protected:
 } // namespace
 
 TEST_F(WindowEqualityTest, RecordZeroIsTheWindowsIdentityForTheSameClock) {
-  for (const std::uint64_t seed : {0ULL, 1ULL, 2ULL, 42ULL, 86'399'999ULL, 1ULL << 40u,
-                                   0xFFFFFFFFFFFFFFFFULL}) {
+  for (const std::uint64_t seed :
+       {0ULL, 1ULL, 2ULL, 42ULL, 86'399'999ULL, 1ULL << 40u, 0xFFFFFFFFFFFFFFFFULL}) {
     SCOPED_TRACE(seed);
     EXPECT_EQ(BatchText(Sex::Male, seed, 0), WindowText(true, seed));
     EXPECT_EQ(BatchText(Sex::Female, seed, 0), WindowText(false, seed));
