@@ -22,13 +22,13 @@ constexpr std::uint64_t kStretch = 4096;
 // to finish. A thread that gets too far ahead of the writing waits, which bounds the memory.
 class OrderedRun {
 public:
-  OrderedRun(const BatchWordLists& lists, const RunSettings& settings, Output& output,
-             Progress& progress)
-      : lists_(lists), settings_(settings), output_(output), progress_(progress),
-        stretches_((settings.count + kStretch - 1) / kStretch),
+  OrderedRun(const BatchWordLists& lists, const RunSettings& settings,
+             const std::vector<ColumnBytes>& columnBytes, Output& output, Progress& progress)
+      : lists_(lists), settings_(settings), columnBytes_(columnBytes), output_(output),
+        progress_(progress), stretches_((settings.count + kStretch - 1) / kStretch),
         threads_(static_cast<unsigned>(
             std::clamp<std::uint64_t>(stretches_, 1, std::max(1u, settings.threads)))),
-        room_(RecordRoom(settings.format, lists.LongestEntry())), columnBytes_(lists.Bytes()) {}
+        room_(RecordRoom(settings.format, lists.LongestEntry())) {}
 
   void Run() {
     std::vector<std::thread> helpers;
@@ -114,12 +114,12 @@ private:
 
   const BatchWordLists& lists_;
   const RunSettings& settings_;
+  const std::vector<ColumnBytes>& columnBytes_;
   Output& output_;
   Progress& progress_;
   const std::uint64_t stretches_;
   const unsigned threads_;
   const std::size_t room_;
-  const std::vector<ColumnBytes> columnBytes_;
 
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -135,12 +135,14 @@ private:
 
 void RunBatch(const BatchWordLists& lists, const RunSettings& settings, Output& output,
               Progress& progress) {
+  const std::vector<ColumnBytes> columnBytes = lists.Bytes();
+  const auto format = MakeRecordFormat(settings.format, columnBytes);
   std::string text;
-  MakeRecordFormat(settings.format, lists.Bytes())->AppendHeader(text);
+  format->AppendHeader(text);
   output.Write(text);
-  OrderedRun(lists, settings, output, progress).Run();
+  OrderedRun(lists, settings, columnBytes, output, progress).Run();
   text.clear();
-  MakeRecordFormat(settings.format, lists.Bytes())->AppendFooter(settings.count, text);
+  format->AppendFooter(settings.count, text);
   output.Write(text);
   progress.Finish();
 }

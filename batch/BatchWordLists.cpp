@@ -57,11 +57,7 @@ void BatchWordLists::Check(NamedList& named, FormatKind format) {
     for (const char byte : entry) {
       named.bytes.bytes.set(static_cast<unsigned char>(byte));
     }
-    if (!entry.empty()) {
-      const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-      named.bytes.blankAtEnds =
-          named.bytes.blankAtEnds || blank(entry.front()) || blank(entry.back());
-    }
+    named.bytes.blankAtEnds = named.bytes.blankAtEnds || HasBlankAtEnds(entry);
     if (FormatNeedsUtf8(format)) {
       if (const std::size_t bad = FirstInvalidUtf8Byte(entry); bad != std::string_view::npos) {
         static constexpr char kHex[] = "0123456789ABCDEF";

@@ -20,6 +20,12 @@ enum class Column {
 
 std::string_view ColumnName(Column column);
 
+// Whether text starts or ends with a blank (a space or a tab): such a CSV field is quoted.
+inline bool HasBlankAtEnds(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  return !text.empty() && (blank(text.front()) || blank(text.back()));
+}
+
 // What the values of a column can hold: every byte that occurs in the word-list entries behind
 // it, and whether one of those entries starts or ends with a blank. The formats skip escaping
 // for columns that cannot need it.

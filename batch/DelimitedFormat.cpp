@@ -4,8 +4,6 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 // CSV (RFC 4180, CR LF record ends) or TSV (LF record ends; fields never hold a tab).
 class DelimitedFormat : public RecordFormat {
 public:
@@ -50,9 +48,8 @@ private:
   // blank; the field is already at the end of out, from start.
   void QuoteCsvField(RecordBuffer& out, std::size_t start) {
     const std::string_view field = out.Tail(start);
-    const bool blankAtEnd = !field.empty() && (IsBlank(field.front()) || IsBlank(field.back()));
     if (!HoldsAny<false, '"'>(field)) {
-      if (blankAtEnd || HoldsAny<false, ','>(field)) {
+      if (HasBlankAtEnds(field) || HoldsAny<false, ','>(field)) {
         out.Insert(start, '"');
         out += '"';
       }
