@@ -15,7 +15,7 @@
 namespace {
 
 // Records a thread makes before it hands them on: large writes, little memory whatever the count.
-constexpr std::uint64_t kStretch = 4096;
+constexpr std::uint64_t kStretch = 1024;
 
 // The threads take stretches of records in turn and make them side by side; whichever finishes
 // the next stretch due writes it, and any that follow it ready, so no thread waits for another

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 // The parts of one identity as the generator hands them out; the word-list parts point into
-// the loaded lists. Serves as the generator's writer.
+// the loaded lists. Serves as the generator's writer. The e-mail's mailbox is the initial and
+// the last name, lower-cased when it is written.
 struct Record {
   bool male = true;
   std::string_view firstName;
@@ -16,7 +16,7 @@ struct Record {
   std::string_view areaCode;
   std::int32_t middleNumber = 0;
   std::int32_t lastNumber = 0;
-  std::string mailbox;
+  std::string_view initial;
   std::string_view domain;
   std::string_view extension;
   std::int32_t month = 0;
@@ -37,8 +37,10 @@ struct Record {
     middleNumber = middle;
     lastNumber = last;
   }
-  void Email(std::string_view box, std::string_view domainPart, std::string_view extensionPart) {
-    mailbox.assign(box);
+  void Email(std::string_view first, std::string_view last, std::string_view domainPart,
+             std::string_view extensionPart) {
+    initial = first;
+    lastName = last;
     domain = domainPart;
     extension = extensionPart;
   }

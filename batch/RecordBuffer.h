@@ -1,5 +1,7 @@
 #pragma once
 
+#include "classlib/core/Text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -33,6 +35,10 @@ public:
     std::memmove(storage_.data() + position + 1, storage_.data() + position, size_ - position);
     storage_[position] = c;
     ++size_;
+  }
+
+  void LowerCaseAsciiFrom(std::size_t from) {
+    LowerCaseAsciiInPlace(storage_.data() + from, size_ - from);
   }
 
   std::size_t Size() const { return size_; }

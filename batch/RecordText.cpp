@@ -4,10 +4,27 @@
 
 namespace {
 
+// The generator's numbers have one to four digits; those are written without a library call.
 void AppendNumber(std::int32_t value, RecordBuffer& out) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out += std::string_view(digits, static_cast<std::size_t>(end - digits));
+  if (value < 0 || value > 9999) {
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out += std::string_view(digits, static_cast<std::size_t>(end - digits));
+    return;
+  }
+  char digits[4];
+  std::size_t count = 0;
+  if (value >= 1000) {
+    digits[count++] = static_cast<char>('0' + value / 1000);
+  }
+  if (value >= 100) {
+    digits[count++] = static_cast<char>('0' + value / 100 % 10);
+  }
+  if (value >= 10) {
+    digits[count++] = static_cast<char>('0' + value / 10 % 10);
+  }
+  digits[count++] = static_cast<char>('0' + value % 10);
+  out += std::string_view(digits, count);
 }
 
 void AppendTwoDigits(std::int32_t value, RecordBuffer& out) {
@@ -30,7 +47,10 @@ void AppendPhone(const Record& r, RecordBuffer& out) {
 }
 
 void AppendEmail(const Record& r, RecordBuffer& out) {
-  out += r.mailbox;
+  const std::size_t mailbox = out.Size();
+  out += r.initial;
+  out += r.lastName;
+  out.LowerCaseAsciiFrom(mailbox);
   out += '@';
   out += r.domain;
   out += r.extension;

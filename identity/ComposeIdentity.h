@@ -4,7 +4,6 @@
 #include "classlib/core/Text.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 // The seven lists one identity is drawn from; the first names are the male or the female list.
@@ -24,8 +23,10 @@ struct IdentityLists {
 // and the bulk program's records are both written through this one routine.
 //
 // Writer has: Name(first, last), Street(houseNumber, street), City(city),
-// Phone(areaCode, middle, last), Email(mailbox, domain, extension), BirthDate(m, d, yy).
-// City() stands for line 3 and the empty line 4: the area code is taken after both.
+// Phone(areaCode, middle, last), Email(initial, lastName, domain, extension), BirthDate(m, d, yy).
+// City() stands for line 3 and the empty line 4: the area code is taken after both. Email()
+// writes the initial and the last name lower-cased (A to Z only, as LowerCaseAscii does) in
+// front of the at sign: the writer does it where the bytes go, with no string in between.
 template <class Random, class Writer>
 void ComposeIdentity(const IdentityLists& lists, Random& random, bool utf8, Writer& writer) {
   const std::int32_t cityIndex = random.Draw(lists.cities.Count());
@@ -47,10 +48,9 @@ void ComposeIdentity(const IdentityLists& lists, Random& random, bool utf8, Writ
   const std::int32_t lastNumber = 1000 + random.Draw(9000);
   writer.Phone(areaCode, middleNumber, lastNumber);
 
-  const std::string mailbox = LowerCaseAscii(initial) + LowerCaseAscii(lastName);
   const std::string_view domain = lists.domains.Get(random.Draw(lists.domains.Count()));
   const std::string_view extension = lists.extensions.Get(random.Draw(lists.extensions.Count()));
-  writer.Email(mailbox, domain, extension);
+  writer.Email(initial, lastName, domain, extension);
 
   const std::int32_t month = 1 + random.Draw(11);
   const std::int32_t day = 1 + random.Draw(28);

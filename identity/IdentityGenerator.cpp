@@ -2,6 +2,8 @@
 
 #include "identity/ComposeIdentity.h"
 
+#include "classlib/core/Text.h"
+
 #include <initializer_list>
 #include <string_view>
 
@@ -33,7 +35,9 @@ public:
   void Phone(std::string_view areaCode, std::int32_t middle, std::int32_t last) {
     box_.AddLine(Concat({"Phone: ", areaCode, " ", IntToStr(middle), "-", IntToStr(last)}));
   }
-  void Email(std::string_view mailbox, std::string_view domain, std::string_view extension) {
+  void Email(std::string_view initial, std::string_view lastName, std::string_view domain,
+             std::string_view extension) {
+    const std::string mailbox = LowerCaseAscii(initial) + LowerCaseAscii(lastName);
     box_.AddLine(Concat({"E-Mail: ", mailbox, "@", domain, extension}));
   }
   // The date goes in by replacing the whole text, so no line break follows it.

@@ -41,10 +41,4 @@ void TStringList::SetText(std::string text) {
   }
 }
 
-std::string_view TStringList::Get(std::int32_t index) const {
-  if (index < 0 || index >= Count()) {
-    throw EStringListError(index);
-  }
-  const Entry& entry = entries_[static_cast<std::size_t>(index)];
-  return std::string_view(text_).substr(entry.start, entry.length);
-}
+void TStringList::ThrowIndexError(std::int32_t index) { throw EStringListError(index); }

@@ -19,10 +19,19 @@ public:
 
   std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
 
-  // Raises EStringListError for an index outside 0 to Count() - 1.
-  std::string_view Get(std::int32_t index) const;
+  // Raises EStringListError for an index outside 0 to Count() - 1. Inline: the bulk program
+  // takes tens of millions of entries a second.
+  std::string_view Get(std::int32_t index) const {
+    if (index < 0 || index >= Count()) {
+      ThrowIndexError(index);
+    }
+    const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    return std::string_view(text_).substr(entry.start, entry.length);
+  }
 
 private:
+  [[noreturn]] static void ThrowIndexError(std::int32_t index);
+
   struct Entry {
     std::uint32_t start;
     std::uint32_t length;

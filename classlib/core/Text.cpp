@@ -14,12 +14,16 @@ std::string IntToStr(std::int64_t value) {
 
 std::string LowerCaseAscii(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
+  LowerCaseAsciiInPlace(lower.data(), lower.size());
+  return lower;
+}
+
+void LowerCaseAsciiInPlace(char* text, std::size_t size) {
+  for (char* c = text; c != text + size; ++c) {
+    if (*c >= 'A' && *c <= 'Z') {
+      *c = static_cast<char>(*c - 'A' + 'a');
     }
   }
-  return lower;
 }
 
 namespace {

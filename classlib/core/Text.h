@@ -9,6 +9,7 @@ std::string IntToStr(std::int64_t value);
 
 // Turns A-Z into a-z; every other byte, including letters above ASCII, stays as it is.
 std::string LowerCaseAscii(std::string_view text);
+void LowerCaseAsciiInPlace(char* text, std::size_t size);
 
 // The first character of text. In a single-byte code page that is the first byte; with
 // utf8 set it is the whole first UTF-8 sequence when that is well formed, otherwise one byte.
