@@ -32,10 +32,10 @@ public:
       if (i > 0) {
         out += separator_;
       }
-      const std::size_t start = out.Size();
-      AppendColumnValue(columns_[i], record, out);
       if (separator_ == ',' && mayNeedQuotes_[i]) {
-        QuoteCsvField(out, start);
+        AppendCsvField(columns_[i], record, out);
+      } else {
+        AppendColumnValue(columns_[i], record, out);
       }
     }
     out += lineEnd_;
@@ -45,19 +45,23 @@ public:
 
 private:
   // A field is quoted only when it holds a comma or a double quote or starts or ends with a
-  // blank; the field is already at the end of out, from start.
-  void QuoteCsvField(RecordBuffer& out, std::size_t start) {
+  // blank. The opening quote goes in first and comes out again if the field does not need it:
+  // a column that can need quotes mostly does (every "City, ST ZIP" line).
+  void AppendCsvField(Column column, const Record& record, RecordBuffer& out) {
+    out += '"';
+    const std::size_t start = out.Size();
+    AppendColumnValue(column, record, out);
     const std::string_view field = out.Tail(start);
+    if (!HoldsAny<false, ',', '"'>(field) && !HasBlankAtEnds(field)) {
+      out.Erase(start - 1);
+      return;
+    }
     if (!HoldsAny<false, '"'>(field)) {
-      if (HasBlankAtEnds(field) || HoldsAny<false, ','>(field)) {
-        out.Insert(start, '"');
-        out += '"';
-      }
+      out += '"';
       return;
     }
     field_.assign(field);
     out.Truncate(start);
-    out += '"';
     for (const char c : field_) {
       if (c == '"') {
         out += '"';

@@ -38,7 +38,11 @@ class JsonFormat : public RecordFormat {
 public:
   JsonFormat(bool array, const FormatOptions& options, const std::vector<ColumnBytes>& columnBytes)
       : array_(array), columns_(options.columns),
-        mayNeedEscapes_(ColumnsThatMayHold(options, columnBytes, EscapedBytes(), false)) {}
+        mayNeedEscapes_(ColumnsThatMayHold(options, columnBytes, EscapedBytes(), false)) {
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      keys_.push_back((i == 0 ? "{\"" : ",\"") + std::string(ColumnName(columns_[i])) + "\":\"");
+    }
+  }
 
   void AppendHeader(std::string& out) override {
     if (array_) {
@@ -51,11 +55,8 @@ public:
     if (array_) {
       out += index == 0 ? "\n" : ",\n";
     }
-    out += '{';
     for (std::size_t i = 0; i < columns_.size(); ++i) {
-      out += i == 0 ? "\"" : ",\"";
-      out += ColumnName(columns_[i]);
-      out += "\":\"";
+      out += keys_[i];
       const std::size_t start = out.Size();
       AppendColumnValue(columns_[i], record, out);
       if (mayNeedEscapes_[i] && HoldsAny<true, '"', '\\'>(out.Tail(start))) {
@@ -81,6 +82,7 @@ private:
   bool array_;
   std::vector<Column> columns_;
   std::vector<bool> mayNeedEscapes_;
+  std::vector<std::string> keys_; // what comes before each value: {"name":" or ,"name":"
   std::string field_;
 };
 

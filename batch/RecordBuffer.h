@@ -30,11 +30,10 @@ public:
     return *this;
   }
 
-  // Puts c in front of the bytes from position on.
-  void Insert(std::size_t position, char c) {
-    std::memmove(storage_.data() + position + 1, storage_.data() + position, size_ - position);
-    storage_[position] = c;
-    ++size_;
+  // Takes out the byte at position.
+  void Erase(std::size_t position) {
+    std::memmove(storage_.data() + position, storage_.data() + position + 1, size_ - position - 1);
+    --size_;
   }
 
   void LowerCaseAsciiFrom(std::size_t from) {

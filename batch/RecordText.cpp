@@ -12,19 +12,16 @@ void AppendNumber(std::int32_t value, RecordBuffer& out) {
     out += std::string_view(digits, static_cast<std::size_t>(end - digits));
     return;
   }
-  char digits[4];
-  std::size_t count = 0;
   if (value >= 1000) {
-    digits[count++] = static_cast<char>('0' + value / 1000);
+    out += static_cast<char>('0' + value / 1000);
   }
   if (value >= 100) {
-    digits[count++] = static_cast<char>('0' + value / 100 % 10);
+    out += static_cast<char>('0' + value / 100 % 10);
   }
   if (value >= 10) {
-    digits[count++] = static_cast<char>('0' + value / 10 % 10);
+    out += static_cast<char>('0' + value / 10 % 10);
   }
-  digits[count++] = static_cast<char>('0' + value % 10);
-  out += std::string_view(digits, count);
+  out += static_cast<char>('0' + value % 10);
 }
 
 void AppendTwoDigits(std::int32_t value, RecordBuffer& out) {
