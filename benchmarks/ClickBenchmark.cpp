@@ -2,9 +2,11 @@
 // repainted with the new identity.
 #include "about/Unit2.h"
 #include "classlib/widgets/Application.h"
+#include "classlib/widgetsets/qt/QtWidgetSet.h"
 #include "shell/Unit1.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -28,13 +30,13 @@ void ClickToText(benchmark::State& state) {
     TemporaryWorkingDirectory::WriteFile(name, ThousandLines("Entry"));
   }
   Form1->Show();
-  if (!QTest::qWaitForWindowExposed(Form1)) {
+  if (!QTest::qWaitForWindowExposed(&QtWidget(*Form1))) {
     state.SkipWithError("the main window never showed");
     return;
   }
   for (auto _ : state) {
-    QTest::mouseClick(Form1->Button1, Qt::LeftButton);
-    Form1->Memo1->viewport()->repaint();
+    QTest::mouseClick(&QtWidget(*Form1->Button1), Qt::LeftButton);
+    dynamic_cast<QPlainTextEdit&>(QtWidget(*Form1->Memo1)).viewport()->repaint();
     benchmark::DoNotOptimize(Form1->Memo1->Text().size());
   }
 }
@@ -45,7 +47,7 @@ BENCHMARK(ClickToText)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   int result = 0;
-  result = RunProgram(argv[0], [] {
+  result = RunProgram(CreateWidgetSet(argv[0]), [] {
     Application->SetTitle("Varnex");
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);

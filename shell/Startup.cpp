@@ -4,8 +4,8 @@
 #include "classlib/widgets/Application.h"
 #include "shell/Unit1.h"
 
-int VarnexMain(const char* programPath) {
-  return RunProgram(programPath, [] {
+int VarnexMain(std::unique_ptr<WidgetSet> widgetSet) {
+  return RunProgram(std::move(widgetSet), [] {
     Application->Initialize();
     Application->SetTitle("Varnex");
     Application->CreateForm(Form1);

@@ -1,3 +1,4 @@
+#include "classlib/widgets/WidgetSet.h"
 #include "shell/Startup.h"
 
-int main(int, char** argv) { return VarnexMain(argv[0]); }
+int main(int, char** argv) { return VarnexMain(CreateWidgetSet(argv[0])); }

@@ -1,53 +1,25 @@
 #include "classlib/widgets/Application.h"
 
 #include "classlib/core/Exception.h"
-#include "classlib/widgets/FailureDialog.h"
+#include "classlib/widgets/FailureText.h"
 #include "classlib/widgets/Form.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QFontDatabase>
-#include <QWidget>
 
 #include <typeinfo>
 
 TApplication* Application = nullptr;
 
-namespace {
-
-// Debian's fonts-wine ships a free bitmap "MS Sans Serif"; with it the forms keep their
-// designed sizes.
-constexpr const char* kDialogFont = "/usr/share/wine/fonts/ms_sans_serif.ttf";
-
-void ReleaseMouseCapture() {
-  if (QWidget* grabber = QWidget::mouseGrabber()) {
-    grabber->releaseMouse();
-  }
-}
-
-} // namespace
-
-TApplication::TApplication(const char* programPath)
-    : argv_{const_cast<char*>(programPath), nullptr} {
-  // Qt sees the program's name and nothing else: the program takes no arguments.
-  qt_ = std::make_unique<QApplication>(argc_, argv_);
-  QApplication::setQuitOnLastWindowClosed(false);
-  if (QFile::exists(kDialogFont)) {
-    QFontDatabase::addApplicationFont(kDialogFont);
-  }
-}
+TApplication::TApplication(std::unique_ptr<WidgetSet> widgetSet)
+    : widgetSet_(std::move(widgetSet)) {}
 
 TApplication::~TApplication() {
   while (!forms_.empty()) {
     forms_.pop_back();
   }
-  qt_.reset();
 }
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;
-  // The window class and the desktop's name for the program; titles stay as forms set them.
-  QCoreApplication::setApplicationName(QString::fromStdString(title));
+  widgetSet_->SetTitle(title);
 }
 
 TForm* TApplication::MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
@@ -56,47 +28,41 @@ void TApplication::Run() {
   if (TForm* main = MainForm()) {
     main->Show();
   }
-  QApplication::exec();
+  widgetSet_->RunMessageLoop();
 }
 
-void TApplication::ProcessMessages() {
-  QCoreApplication::sendPostedEvents();
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void TApplication::ProcessMessages() { widgetSet_->ProcessMessages(); }
 
-void TApplication::Terminate() {
-  // exit(), not quit(): quit() first asks every window to close, and the main window
-  // answers a close by asking to terminate.
-  QMetaObject::invokeMethod(
-      qt_.get(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-}
+void TApplication::Terminate() { widgetSet_->PostQuit(); }
 
 void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
+  const auto show = [this](const std::string& message) {
+    widgetSet_->ReleaseMouseCapture();
+    widgetSet_->ShowFailureBox(title_, FailureText(message));
+  };
   try {
     handler();
   } catch (const EAbort&) {
-    ReleaseMouseCapture();
+    widgetSet_->ReleaseMouseCapture();
   } catch (const Exception& failure) {
-    ReleaseMouseCapture();
-    ShowFailure(title_, failure.Message());
+    show(failure.Message());
   } catch (const std::exception& failure) {
-    ReleaseMouseCapture();
-    ShowFailure(title_, failure.what());
+    show(failure.what());
   } catch (...) {
-    ReleaseMouseCapture();
-    ShowFailure(title_, "Unknown failure");
+    show("Unknown failure");
   }
 }
 
-int RunProgram(const char* programPath, const std::function<void()>& startup) {
+int RunProgram(std::unique_ptr<WidgetSet> widgetSet, const std::function<void()>& startup) {
   int exitCode = 0;
   {
-    TApplication application(programPath);
+    TApplication application(std::move(widgetSet));
     Application = &application;
-    const auto fail = [](const std::string& className, std::uintptr_t address,
-                         const std::string& message) {
-      const QString module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-      ShowStartupFailure(StartupFailureText(className, module.toStdString(), address, message));
+    const auto fail = [&](const std::string& className, std::uintptr_t address,
+                          const std::string& message) {
+      WidgetSet& widgets = application.Widgets();
+      widgets.ShowStartupFailureBox(
+          StartupFailureText(className, widgets.ModuleName(), address, message));
       return 1;
     };
     try {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QApplication>
+#include "classlib/widgets/WidgetSet.h"
 
 #include <functional>
 #include <memory>
@@ -13,10 +13,10 @@ class TForm;
 // raised in event handlers are caught and shown.
 class TApplication {
 public:
-  explicit TApplication(const char* programPath);
+  explicit TApplication(std::unique_ptr<WidgetSet> widgetSet);
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;
-  // Destroys every form, then Qt's application.
+  // Destroys every form, newest first, then the widget set.
   ~TApplication();
 
   // Nothing to initialise; kept so that start-up reads as the usual sequence.
@@ -45,18 +45,18 @@ public:
   // EAbort is silent, anything else is shown in the failure dialog, and the program goes on.
   void Dispatch(const std::function<void()>& handler) noexcept;
 
+  WidgetSet& Widgets() const { return *widgetSet_; }
+
 private:
-  int argc_ = 1;
-  char* argv_[2];
-  std::unique_ptr<QApplication> qt_;
+  std::unique_ptr<WidgetSet> widgetSet_;
   std::vector<std::unique_ptr<TForm>> forms_;
   std::string title_;
 };
 
 extern TApplication* Application;
 
-// The program around a start-up routine: creates the application object, runs startup
-// (which normally ends in Application->Run()), and returns the exit code. A failure raised
-// by startup itself, before or outside the message loop, shows the "Application Error" box
-// and gives exit code 1; otherwise the code is 0.
-int RunProgram(const char* programPath, const std::function<void()>& startup);
+// The program around a start-up routine: creates the application object on the widget set,
+// runs startup (which normally ends in Application->Run()), and returns the exit code. A
+// failure raised by startup itself, before or outside the message loop, shows the
+// "Application Error" box and gives exit code 1; otherwise the code is 0.
+int RunProgram(std::unique_ptr<WidgetSet> widgetSet, const std::function<void()>& startup);

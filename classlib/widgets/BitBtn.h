@@ -7,7 +7,15 @@
 // the normal state; any other bitmap is a single glyph. The button has no built-in role.
 class TBitBtn : public TButton {
 public:
-  explicit TBitBtn(QWidget* parent) : TButton(parent) {}
+  explicit TBitBtn(TControl& parent) : TButton(parent) {}
+
+  const TPicture& Glyph() const { return glyph_; }
 
   bool SetProperty(const FormProperty& property, const FormReading& reading) override;
+
+private:
+  TPicture glyph_;
 };
+
+// The first glyph of a bitmap, with the bottom-left pixel's colour made transparent.
+TPicture GlyphOf(const TPicture& bitmap);

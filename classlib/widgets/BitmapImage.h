@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QImage>
-#include <QString>
+#include "classlib/widgets/Graphics.h"
 
-// The image of an uncompressed 24-bit Windows bitmap resource, such as a button's glyph.
-// Decoded here rather than through Qt's image reader, whose first use scans for image
-// plugins and so lengthens start-up. Raises Exception for a resource that is missing or of
-// another kind.
-QImage LoadBitmapImage(const QString& resource);
+#include <string>
+
+// The picture of an uncompressed 24-bit Windows bitmap, such as a button's glyph; every
+// pixel opaque.
+TPicture DecodeBitmap(const std::string& bmp, const std::string& name);
+// The same, read from the named resource. Both raise Exception for a resource that is
+// missing or of another kind.
+TPicture LoadBitmapImage(const std::string& resource);

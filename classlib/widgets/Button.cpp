@@ -2,34 +2,27 @@
 
 #include "classlib/widgets/Application.h"
 
-#include <QKeyEvent>
+TButton::TButton(TControl& parent) : TControl(&parent) {
+  auto native = Application->Widgets().CreateButton(*this, parent.Handle());
+  button_ = native.get();
+  SetHandle(std::move(native));
+}
 
-TButton::TButton(QWidget* parent) : QPushButton(parent) {
-  setAutoDefault(false);
-  setDefault(false);
-  setFocusPolicy(Qt::StrongFocus);
+void TButton::Click() {
+  if (onClick_) {
+    Application->Dispatch([this] { onClick_(this); });
+  }
 }
 
 bool TButton::SetProperty(const FormProperty& property, const FormReading& reading) {
   if (property.name == "Caption") {
-    // "&&" shows a literal "&" and makes no accelerator.
-    setText(TextValue(property).replace('&', "&&"));
+    caption_ = StringValue(property);
+    button_->SetCaption(caption_);
     return true;
   }
   if (property.name == "OnClick") {
-    connect(this, &QPushButton::clicked, this, [this, handler = reading.Handler(property)] {
-      Application->Dispatch([&] { handler(this); });
-    });
+    onClick_ = reading.Handler(property);
     return true;
   }
   return false;
-}
-
-void TButton::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      event->modifiers() == Qt::NoModifier) {
-    click();
-    return;
-  }
-  QPushButton::keyPressEvent(event);
 }

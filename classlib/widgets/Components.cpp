@@ -12,15 +12,16 @@
 #include <functional>
 #include <map>
 
-TControl* CreateControl(const std::string& className, QWidget* parent) {
-  static const std::map<std::string, std::function<TControl*(QWidget*)>> factories = {
-      {"TBitBtn", [](QWidget* p) { return new TBitBtn(p); }},
-      {"TButton", [](QWidget* p) { return new TButton(p); }},
-      {"TImage", [](QWidget* p) { return new TImage(p); }},
-      {"TLabel", [](QWidget* p) { return new TLabel(p); }},
-      {"TMemo", [](QWidget* p) { return new TMemo(p); }},
-      {"TPanel", [](QWidget* p) { return new TPanel(p); }},
-      {"TRxGIFAnimator", [](QWidget* p) { return new TRxGIFAnimator(p); }},
+std::unique_ptr<TControl> CreateControl(const std::string& className, TControl& parent) {
+  using Factory = std::function<std::unique_ptr<TControl>(TControl&)>;
+  static const std::map<std::string, Factory> factories = {
+      {"TBitBtn", [](TControl& p) { return std::make_unique<TBitBtn>(p); }},
+      {"TButton", [](TControl& p) { return std::make_unique<TButton>(p); }},
+      {"TImage", [](TControl& p) { return std::make_unique<TImage>(p); }},
+      {"TLabel", [](TControl& p) { return std::make_unique<TLabel>(p); }},
+      {"TMemo", [](TControl& p) { return std::make_unique<TMemo>(p); }},
+      {"TPanel", [](TControl& p) { return std::make_unique<TPanel>(p); }},
+      {"TRxGIFAnimator", [](TControl& p) { return std::make_unique<TRxGIFAnimator>(p); }},
   };
   const auto found = factories.find(className);
   if (found == factories.end()) {

@@ -2,10 +2,41 @@
 
 #include "classlib/core/Exception.h"
 #include "classlib/core/Text.h"
-
-#include <QWidget>
+#include "classlib/widgets/WidgetSet.h"
 
 #include <map>
+
+TControl::TControl(const TControl* parent) {
+  if (parent != nullptr) {
+    font_ = parent->Font();
+  }
+}
+
+TControl::~TControl() = default;
+
+void TControl::SetHandle(std::unique_ptr<NativeControl> handle) {
+  handle_ = std::move(handle);
+  handle_->SetFont(font_);
+}
+
+void TControl::SetBounds(const TRect& box) {
+  bounds_ = box;
+  handle_->SetBounds(box);
+}
+
+void TControl::SetVisible(bool visible) {
+  visible_ = visible;
+  handle_->SetVisible(visible);
+}
+
+void TControl::SetFont(const TFont& font) {
+  font_ = font;
+  handle_->SetFont(font);
+}
+
+bool TControl::SetProperty(const FormProperty&, const FormReading&) { return false; }
+
+void TControl::Paint(TCanvas&) {}
 
 void FailProperty(const FormProperty& property, const std::string& what) {
   throw Exception("Form data, line " + IntToStr(property.line) + ": " + what);
@@ -30,8 +61,6 @@ std::string StringValue(const FormProperty& property) {
   return Checked(property, FormValue::Kind::String, "a quoted string").text;
 }
 
-QString TextValue(const FormProperty& property) { return QString::fromUtf8(StringValue(property)); }
-
 std::string IdentifierValue(const FormProperty& property) {
   return Checked(property, FormValue::Kind::Identifier, "a name").text;
 }
@@ -44,13 +73,12 @@ bool BooleanValue(const FormProperty& property) {
   return value == "True";
 }
 
-QColor ColourValue(const FormProperty& property) {
-  // The classic Windows system colours, so that bevels look the same on every desktop.
-  static const std::map<std::string, QColor> colours = {
-      {"clBlack", QColor(0, 0, 0)},           {"clWhite", QColor(255, 255, 255)},
-      {"clBtnFace", QColor(212, 208, 200)},   {"clBtnHighlight", QColor(255, 255, 255)},
-      {"clBtnShadow", QColor(128, 128, 128)}, {"clWindow", QColor(255, 255, 255)},
-      {"clWindowText", QColor(0, 0, 0)},
+TColor ColourValue(const FormProperty& property) {
+  static const std::map<std::string, TColor> colours = {
+      {"clBlack", clBlack},         {"clWhite", clWhite},
+      {"clBtnFace", clBtnFace},     {"clBtnHighlight", clBtnHighlight},
+      {"clBtnShadow", clBtnShadow}, {"clWindow", 0xFFFFFF},
+      {"clWindowText", 0x000000},
   };
   const auto found = colours.find(IdentifierValue(property));
   if (found == colours.end()) {
@@ -59,20 +87,15 @@ QColor ColourValue(const FormProperty& property) {
   return found->second;
 }
 
-bool SetFontProperty(QWidget& widget, const FormProperty& property, const FormReading& reading) {
-  QFont font = widget.font();
+bool SetFontProperty(TFont& font, const FormProperty& property, const FormReading& reading) {
   if (property.name == "Font.Name") {
-    font.setFamily(TextValue(property));
+    font.name = StringValue(property);
   } else if (property.name == "Font.Height") {
-    font.setPixelSize(reading.FontPixels(IntegerValue(property)));
+    font.height = reading.FontPixels(IntegerValue(property));
   } else if (property.name == "Font.Color") {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, ColourValue(property));
-    widget.setPalette(palette);
-    return true;
+    font.colour = ColourValue(property);
   } else {
     return false;
   }
-  widget.setFont(font);
   return true;
 }

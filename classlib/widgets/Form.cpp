@@ -4,27 +4,18 @@
 #include "classlib/widgets/Application.h"
 #include "classlib/widgets/Components.h"
 #include "classlib/widgets/IconImage.h"
-
-#include <QCloseEvent>
-#include <QFile>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QIcon>
-#include <QPixmap>
-#include <QScreen>
+#include "classlib/widgets/ResourceBytes.h"
+#include "classlib/widgets/Scaling.h"
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
-#include <vector>
 
 namespace {
 
 // The form's handlers and font scale, as the components see them while the form is read.
 class Reading : public FormReading {
 public:
-  Reading(const TForm::Handlers& handlers, double fontScale)
-      : handlers_(handlers), fontScale_(fontScale) {}
+  Reading(const TForm::Handlers& handlers, int pixelsPerInch, std::int64_t designedPpi)
+      : handlers_(handlers), pixelsPerInch_(pixelsPerInch), designedPpi_(designedPpi) {}
 
   TNotifyEvent Handler(const FormProperty& property) const override {
     const auto found = handlers_.find(IdentifierValue(property));
@@ -35,56 +26,69 @@ public:
   }
 
   int FontPixels(std::int64_t declaredHeight) const override {
-    return static_cast<int>(
-        std::lround(static_cast<double>(std::abs(declaredHeight)) * fontScale_));
+    return ScaledFontHeight(declaredHeight, pixelsPerInch_, designedPpi_);
   }
 
 private:
   const TForm::Handlers& handlers_;
-  double fontScale_;
+  int pixelsPerInch_;
+  std::int64_t designedPpi_;
 };
-
-int Scaled(std::int64_t value, double factor) {
-  return static_cast<int>(std::lround(static_cast<double>(value) * factor));
-}
 
 // What the form data says about the window itself.
 struct WindowSettings {
-  QString caption;
+  std::string caption;
   std::int64_t clientWidth = 0;
   std::int64_t clientHeight = 0;
-  std::string borderStyle = "bsSizeable";
-  std::vector<std::string> borderIcons = {"biSystemMenu", "biMinimize", "biMaximize"};
+  TWindowStyle style;
   std::string position = "poDesigned";
-  QString fontName = "MS Sans Serif";
+  std::string fontName = "MS Sans Serif";
   std::int64_t fontHeight = -11;
   std::int64_t pixelsPerInch = 96;
   std::int64_t textHeight = 13;
-  std::optional<QColor> colour; // the style's own when not declared
-  QString icon;
+  std::string icon;
   const FormProperty* onShow = nullptr;
 };
+
+TBorderStyle BorderStyleValue(const FormProperty& p) {
+  const std::string value = IdentifierValue(p);
+  if (value == "bsSizeable") {
+    return TBorderStyle::bsSizeable;
+  }
+  if (value == "bsSingle") {
+    return TBorderStyle::bsSingle;
+  }
+  if (value == "bsDialog") {
+    return TBorderStyle::bsDialog;
+  }
+  FailProperty(p, "unknown border style " + value);
+}
 
 WindowSettings ReadWindowSettings(const FormObject& root) {
   WindowSettings window;
   for (const FormProperty& p : root.properties) {
     if (p.name == "Caption") {
-      window.caption = TextValue(p);
+      window.caption = StringValue(p);
     } else if (p.name == "ClientWidth") {
       window.clientWidth = IntegerValue(p);
     } else if (p.name == "ClientHeight") {
       window.clientHeight = IntegerValue(p);
     } else if (p.name == "BorderStyle") {
-      window.borderStyle = IdentifierValue(p);
+      window.style.border = BorderStyleValue(p);
     } else if (p.name == "BorderIcons") {
       if (p.value.kind != FormValue::Kind::Set) {
         FailProperty(p, "BorderIcons takes a [set]");
       }
-      window.borderIcons = p.value.items;
+      const auto has = [&](const char* icon) {
+        return std::find(p.value.items.begin(), p.value.items.end(), icon) != p.value.items.end();
+      };
+      window.style.systemMenu = has("biSystemMenu");
+      window.style.minimize = has("biMinimize");
+      window.style.maximize = has("biMaximize");
     } else if (p.name == "Position") {
       window.position = IdentifierValue(p);
     } else if (p.name == "Font.Name") {
-      window.fontName = TextValue(p);
+      window.fontName = StringValue(p);
     } else if (p.name == "Font.Height") {
       window.fontHeight = IntegerValue(p);
     } else if (p.name == "PixelsPerInch") {
@@ -92,171 +96,144 @@ WindowSettings ReadWindowSettings(const FormObject& root) {
     } else if (p.name == "TextHeight") {
       window.textHeight = IntegerValue(p);
     } else if (p.name == "Color") {
-      window.colour = ColourValue(p);
+      window.style.coloured = true;
+      window.style.colour = ColourValue(p);
     } else if (p.name == "Icon") {
-      window.icon = TextValue(p);
+      window.icon = StringValue(p);
     } else if (p.name == "OnShow") {
       window.onShow = &p;
     } else {
       FailProperty(p, "a form has no property " + p.name);
     }
   }
+  if (window.style.border == TBorderStyle::bsDialog) {
+    window.style.systemMenu = window.style.minimize = window.style.maximize = false;
+  }
   return window;
-}
-
-bool Has(const std::vector<std::string>& items, const std::string& item) {
-  return std::find(items.begin(), items.end(), item) != items.end();
 }
 
 } // namespace
 
-TForm::TForm() : QWidget(nullptr) { setAttribute(Qt::WA_QuitOnClose, false); }
+TForm::TForm() : TControl(nullptr) {}
+
+TForm::~TForm() {
+  while (!components_.empty()) {
+    components_.pop_back();
+  }
+}
 
 void TForm::LoadForm(const std::string& resourceName, const Handlers& handlers) {
-  QFile resource(QString::fromStdString(":/forms/" + resourceName));
-  if (!resource.open(QIODevice::ReadOnly)) {
-    throw Exception("Form data " + resourceName + " is missing");
-  }
-  const QByteArray bytes = resource.readAll();
-  const FormObject root = ParseFormData(std::string_view(bytes.constData(), bytes.size()));
+  const std::string bytes = ReadResource(resourceName, "Form data");
+  const FormObject root = ParseFormData(bytes);
   const WindowSettings window = ReadWindowSettings(root);
+  WidgetSet& widgets = Application->Widgets();
 
   // Scaling: the font follows the screen's pixels per inch; if the text height it then
   // measures differs from the designed one, every size follows in proportion.
-  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
-  const double fontScale = std::lround(dpi) == window.pixelsPerInch
-                               ? 1.0
-                               : dpi / static_cast<double>(window.pixelsPerInch);
-  const Reading reading(handlers, fontScale);
-  QFont font(window.fontName);
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(reading.FontPixels(window.fontHeight));
-  setFont(font);
-  const int measured = QFontMetrics(font).height();
-  const double factor = measured == window.textHeight ? 1.0
-                                                      : static_cast<double>(measured) /
-                                                            static_cast<double>(window.textHeight);
+  const Reading reading(handlers, widgets.PixelsPerInch(), window.pixelsPerInch);
+  TFont font;
+  font.name = window.fontName;
+  font.height = reading.FontPixels(window.fontHeight);
+  const double factor = SizeFactor(widgets.TextExtent(font, "0").height, window.textHeight);
 
-  setWindowTitle(window.caption);
-  setFixedSize(Scaled(window.clientWidth, factor), Scaled(window.clientHeight, factor));
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (Has(window.borderIcons, "biSystemMenu") && window.borderStyle != "bsDialog") {
-    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  }
-  if (window.borderStyle == "bsSingle" || window.borderStyle == "bsDialog") {
-    flags |= Qt::MSWindowsFixedSizeDialogHint;
-  }
-  setWindowFlags(flags);
-  if (window.colour) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, *window.colour);
-    setPalette(palette);
-    setAutoFillBackground(true);
-  }
+  style_ = window.style;
+  auto native = widgets.CreateFormWindow(*this, style_);
+  window_ = native.get();
+  SetHandle(std::move(native));
+  SetVisible(false);
+  SetFont(font);
+  caption_ = window.caption;
+  window_->SetCaption(caption_);
+  clientSize_ = {Scaled(window.clientWidth, factor), Scaled(window.clientHeight, factor)};
+  window_->SetClientSize(clientSize_);
   centreOnFirstShow_ = window.position == "poScreenCenter";
-  if (!window.icon.isEmpty()) {
-    setWindowIcon(QIcon(QPixmap::fromImage(LoadIconImage(window.icon))));
+  if (!window.icon.empty()) {
+    window_->SetIcon(LoadIconImage(window.icon));
   }
   if (window.onShow != nullptr) {
     onShow_ = reading.Handler(*window.onShow);
   }
 
-  std::vector<std::pair<std::int64_t, QWidget*>> tabOrder;
-  std::vector<TControl*> controls;
-  CreateComponents(root, this, reading, factor, tabOrder, controls);
-  for (TControl* control : controls) {
-    control->Loaded();
+  std::vector<std::pair<std::int64_t, TControl*>> tabOrder;
+  CreateComponents(root, *this, reading, factor, tabOrder);
+  for (const auto& component : components_) {
+    component->Loaded();
   }
 
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  QWidget* first = nullptr;
-  QWidget* previous = nullptr;
-  for (const auto& [order, widget] : tabOrder) {
-    if (!(widget->focusPolicy() & Qt::TabFocus)) {
-      continue;
+  std::vector<NativeControl*> order;
+  for (const auto& [position, control] : tabOrder) {
+    if (control->TabStop()) {
+      order.push_back(&control->Handle());
     }
-    if (previous != nullptr) {
-      setTabOrder(previous, widget);
-    }
-    first = first != nullptr ? first : widget;
-    previous = widget;
   }
-  if (first != nullptr) {
-    first->setFocus();
+  window_->SetTabOrder(order);
+  if (!order.empty()) {
+    order.front()->SetFocus();
   }
 }
 
-void TForm::CreateComponents(const FormObject& object, QWidget* parent, const FormReading& reading,
+void TForm::CreateComponents(const FormObject& object, TControl& parent, const FormReading& reading,
                              double factor,
-                             std::vector<std::pair<std::int64_t, QWidget*>>& tabOrder,
-                             std::vector<TControl*>& controls) {
+                             std::vector<std::pair<std::int64_t, TControl*>>& tabOrder) {
   for (const FormObject& child : object.children) {
-    TControl* control = CreateControl(child.className, parent);
-    QWidget* widget = control->Widget();
-    widget->setObjectName(QString::fromStdString(child.name));
-    components_[child.name] = widget;
-    controls.push_back(control);
-    QRect box;
+    components_.push_back(CreateControl(child.className, parent));
+    TControl& control = *components_.back();
+    control.SetName(child.name);
+    byName_[child.name] = &control;
+    TRect box;
     for (const FormProperty& p : child.properties) {
       if (p.name == "Left") {
-        box.moveLeft(Scaled(IntegerValue(p), factor));
+        box.left = Scaled(IntegerValue(p), factor);
       } else if (p.name == "Top") {
-        box.moveTop(Scaled(IntegerValue(p), factor));
+        box.top = Scaled(IntegerValue(p), factor);
       } else if (p.name == "Width") {
-        box.setWidth(Scaled(IntegerValue(p), factor));
+        box.width = Scaled(IntegerValue(p), factor);
       } else if (p.name == "Height") {
-        box.setHeight(Scaled(IntegerValue(p), factor));
+        box.height = Scaled(IntegerValue(p), factor);
       } else if (p.name == "TabOrder") {
-        tabOrder.emplace_back(IntegerValue(p), widget);
+        tabOrder.emplace_back(IntegerValue(p), &control);
       } else if (p.name == "AccessibleName") {
-        widget->setAccessibleName(TextValue(p)); // what a screen reader calls a captionless control
-      } else if (!control->SetProperty(p, reading)) {
+        control.Handle().SetAccessibleName(StringValue(p));
+      } else if (!control.SetProperty(p, reading)) {
         FailProperty(p, "a " + child.className + " has no property " + p.name);
       }
     }
-    widget->setGeometry(box);
-    CreateComponents(child, widget, reading, factor, tabOrder, controls);
+    control.SetBounds(box);
+    CreateComponents(child, control, reading, factor, tabOrder);
   }
 }
 
-QWidget* TForm::Component(const std::string& name) const {
-  const auto found = components_.find(name);
-  if (found == components_.end()) {
+TControl* TForm::Component(const std::string& name) const {
+  const auto found = byName_.find(name);
+  if (found == byName_.end()) {
     throw Exception("Form data declares no component " + name);
   }
   return found->second;
 }
 
 void TForm::Show() {
-  show();
-  raise();
-  activateWindow();
+  if (!Visible()) {
+    if (onShow_) {
+      Application->Dispatch([&] { onShow_(this); });
+    }
+    if (centreOnFirstShow_ && !shownBefore_) {
+      window_->MoveTo(CentredOn(Application->Widgets().ScreenSize(), window_->OuterSize()));
+    }
+    shownBefore_ = true;
+    SetVisible(true);
+  }
+  window_->BringToFront();
 }
 
-void TForm::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (event->spontaneous()) {
-    return; // the window system restoring a minimised window, not a show of ours
-  }
-  if (onShow_) {
-    Application->Dispatch([&] { onShow_(this); });
-  }
-  if (centreOnFirstShow_ && !shownBefore_) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = frameGeometry().size();
-    move(std::max(0, (screen.width() - outer.width()) / 2),
-         std::max(0, (screen.height() - outer.height()) / 2));
-  }
-  shownBefore_ = true;
-}
+void TForm::Hide() { SetVisible(false); }
 
-void TForm::closeEvent(QCloseEvent* event) {
+void TForm::Close() {
   if (Application->MainForm() == this) {
     // The main window stays on screen until the application ends.
-    event->ignore();
     Application->Terminate();
     return;
   }
-  event->accept(); // hides the window; it lives on until the application ends
+  Hide(); // it lives on until the application ends
 }

@@ -1,20 +1,26 @@
 #include "classlib/widgets/GifAnimator.h"
 
 #include "classlib/core/Exception.h"
+#include "classlib/widgets/Application.h"
 #include "classlib/widgets/ResourceBytes.h"
 
-#include <QPainter>
+#include <algorithm>
 
-TRxGIFAnimator::TRxGIFAnimator(QWidget* parent) : QWidget(parent) {
-  setFocusPolicy(Qt::NoFocus);
-  timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+int DisplayTime(const std::vector<int>& delays) {
+  const int largest = delays.empty() ? 0 : *std::max_element(delays.begin(), delays.end());
+  return std::max(1, 10 * largest);
 }
 
-const GifPicture& TRxGIFAnimator::Picture() {
+TRxGIFAnimator::TRxGIFAnimator(TControl& parent) : TControl(&parent) {
+  WidgetSet& widgets = Application->Widgets();
+  SetHandle(widgets.CreatePaintBox(*this, parent.Handle()));
+  timer_ = widgets.CreateTimer([this] { Tick(); });
+}
+
+const std::vector<TGifFrame>& TRxGIFAnimator::Frames() {
   if (decoding_.valid()) {
     try {
-      picture_ = decoding_.get();
+      frames_ = decoding_.get();
     } catch (...) {
       failure_ = std::current_exception();
     }
@@ -22,12 +28,17 @@ const GifPicture& TRxGIFAnimator::Picture() {
   if (failure_) {
     std::rethrow_exception(failure_);
   }
-  return picture_;
+  return frames_;
 }
 
-int TRxGIFAnimator::DisplayTime(int index) {
-  const GifPicture& picture = Picture();
-  return picture.frames.empty() ? 1 : picture.frames[static_cast<std::size_t>(index)].displayMs;
+int TRxGIFAnimator::FrameDisplayTime(int index) {
+  const std::vector<TGifFrame>& frames = Frames();
+  return frames.empty() ? 1 : DisplayTime(frames[static_cast<std::size_t>(index)].delays);
+}
+
+void TRxGIFAnimator::StartTimer(int interval) {
+  interval_ = interval;
+  timer_->Start(interval);
 }
 
 void TRxGIFAnimator::SetAnimate(bool animate) {
@@ -35,13 +46,12 @@ void TRxGIFAnimator::SetAnimate(bool animate) {
     return;
   }
   if (animate) {
-    const int displayTime = DisplayTime(frameIndex_);
-    timer_.start(displayTime);
+    StartTimer(FrameDisplayTime(frameIndex_));
   } else {
-    timer_.stop();
+    timer_->Stop();
   }
   animate_ = animate;
-  update();
+  Handle().Invalidate();
 }
 
 void TRxGIFAnimator::SetFrameIndex(int index) {
@@ -49,32 +59,36 @@ void TRxGIFAnimator::SetFrameIndex(int index) {
     return;
   }
   frameIndex_ = index;
-  timer_.setInterval(DisplayTime(frameIndex_));
-  update();
+  interval_ = FrameDisplayTime(frameIndex_);
+  if (animate_) {
+    timer_->Start(interval_);
+  }
+  Handle().Invalidate();
 }
 
 void TRxGIFAnimator::Tick() {
-  if (isHidden() || FrameCount() < 2) {
+  if (!Visible() || FrameCount() < 2) {
     return;
   }
   frameIndex_ = (frameIndex_ + 1) % FrameCount();
-  update();
+  Handle().Invalidate();
   if (frameIndex_ == 0 && !loop_) {
     SetAnimate(false);
     return;
   }
-  timer_.setInterval(DisplayTime(frameIndex_));
+  StartTimer(FrameDisplayTime(frameIndex_));
 }
 
 bool TRxGIFAnimator::SetProperty(const FormProperty& property, const FormReading&) {
   const std::string& name = property.name;
   if (name == "Image") {
-    const QByteArray gif = ReadResource(TextValue(property), "Picture");
-    decoding_ = std::async(std::launch::async, DecodeGif, gif);
+    std::string gif = ReadResource(StringValue(property), "Picture");
+    decoding_ =
+        std::async(std::launch::async, [gif = std::move(gif), &widgets = Application->Widgets()] {
+          return widgets.DecodeGif(gif);
+        });
   } else if (name == "Center") {
     center_ = BooleanValue(property);
-  } else if (name == "Stretch") {
-    stretch_ = BooleanValue(property);
   } else if (name == "Transparent") {
     transparent_ = BooleanValue(property);
   } else if (name == "Loop") {
@@ -87,28 +101,23 @@ bool TRxGIFAnimator::SetProperty(const FormProperty& property, const FormReading
   return true;
 }
 
-void TRxGIFAnimator::paintEvent(QPaintEvent*) {
-  // Qt paints into an off-screen buffer and shows the result in one operation.
-  QPainter painter(this);
+void TRxGIFAnimator::Paint(TCanvas& canvas) {
+  const TRect box{0, 0, BoundsRect().width, BoundsRect().height};
   if (!transparent_) {
-    painter.fillRect(rect(), colour_);
+    canvas.FillRect(box, colour_);
   }
-  const GifPicture* picture = nullptr;
+  const std::vector<TGifFrame>* frames = nullptr;
   try {
-    picture = &Picture();
+    frames = &Frames();
   } catch (const Exception&) {
     return; // a picture that cannot be decoded shows nothing; starting it reports why
   }
-  if (picture->frames.empty()) {
+  if (frames->empty()) {
     return;
   }
-  const QImage& frame = picture->frames[static_cast<std::size_t>(frameIndex_)].image;
-  if (stretch_) {
-    painter.drawImage(rect(), frame);
-    return;
-  }
-  const QPoint offset = center_
-                            ? QPoint((width() - frame.width()) / 2, (height() - frame.height()) / 2)
-                            : QPoint(0, 0);
-  painter.drawImage(offset, frame);
+  const TPicture& frame = (*frames)[static_cast<std::size_t>(frameIndex_)].picture;
+  const TPoint offset = center_
+                            ? TPoint{(box.width - frame.width) / 2, (box.height - frame.height) / 2}
+                            : TPoint{0, 0};
+  canvas.Draw(offset, frame);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QImage>
-#include <QString>
+#include "classlib/widgets/Graphics.h"
 
-// The image of a Windows icon file holding one 16-colour picture with a transparency mask,
-// as the program's own icon is. Decoded here rather than through Qt's icon plugin, whose
-// loading is a good part of the program's start-up time. Raises Exception for a resource
-// that is missing or of another kind.
-QImage LoadIconImage(const QString& resource);
+#include <string>
+
+// The picture of a Windows icon file holding one 32 x 32, 16-colour image with a
+// transparency mask, as the program's own icon is.
+TPicture DecodeIcon(const std::string& icon, const std::string& name);
+// The same, read from the named resource. Both raise Exception for a resource that is
+// missing or of another kind.
+TPicture LoadIconImage(const std::string& resource);

@@ -1,20 +1,18 @@
 #include "classlib/widgets/Image.h"
 
+#include "classlib/widgets/Application.h"
 #include "classlib/widgets/IconImage.h"
 
-#include <QPainter>
-
-TImage::TImage(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+TImage::TImage(TControl& parent) : TControl(&parent) {
+  SetHandle(Application->Widgets().CreatePaintBox(*this, parent.Handle()));
+}
 
 bool TImage::SetProperty(const FormProperty& property, const FormReading&) {
   if (property.name == "Picture.Icon") {
-    picture_ = LoadIconImage(TextValue(property));
+    picture_ = LoadIconImage(StringValue(property));
     return true;
   }
   return false;
 }
 
-void TImage::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.drawImage(0, 0, picture_);
-}
+void TImage::Paint(TCanvas& canvas) { canvas.Draw({0, 0}, picture_); }

@@ -2,23 +2,17 @@
 
 #include "classlib/widgets/Control.h"
 
-#include <QImage>
-#include <QWidget>
-
 // A picture drawn at its own size at the top-left corner of the box; its transparent
 // pixels show what lies beneath.
-class TImage : public QWidget, public TControl {
+class TImage : public TControl {
 public:
-  explicit TImage(QWidget* parent);
+  explicit TImage(TControl& parent);
 
-  const QImage& Picture() const { return picture_; }
+  const TPicture& Picture() const { return picture_; }
 
-  QWidget* Widget() override { return this; }
   bool SetProperty(const FormProperty& property, const FormReading& reading) override;
-
-protected:
-  void paintEvent(QPaintEvent* event) override;
+  void Paint(TCanvas& canvas) override;
 
 private:
-  QImage picture_;
+  TPicture picture_;
 };

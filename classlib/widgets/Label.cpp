@@ -1,40 +1,43 @@
 #include "classlib/widgets/Label.h"
 
-#include <QFontMetrics>
+#include "classlib/widgets/Application.h"
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {
-  setTextFormat(Qt::PlainText);
-  setWordWrap(false);
-  setAutoFillBackground(true);
-  setAlignment(horizontal_ | vertical_);
+TLabel::TLabel(TControl& parent) : TControl(&parent) {
+  SetHandle(Application->Widgets().CreatePaintBox(*this, parent.Handle()));
 }
 
 bool TLabel::SetProperty(const FormProperty& property, const FormReading& reading) {
   if (property.name == "Caption") {
-    setText(TextValue(property));
+    caption_ = StringValue(property);
   } else if (property.name == "Color") {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ColourValue(property));
-    setPalette(palette);
+    colour_ = ColourValue(property);
   } else if (property.name == "Alignment") {
     const std::string value = IdentifierValue(property);
-    horizontal_ = value == "taCenter"         ? Qt::AlignHCenter
-                  : value == "taRightJustify" ? Qt::AlignRight
-                                              : Qt::AlignLeft;
-    setAlignment(horizontal_ | vertical_);
+    alignment_ = value == "taCenter"         ? TAlignment::taCenter
+                 : value == "taRightJustify" ? TAlignment::taRightJustify
+                                             : TAlignment::taLeftJustify;
   } else if (property.name == "Layout") {
     const std::string value = IdentifierValue(property);
-    vertical_ = value == "tlCenter"   ? Qt::AlignVCenter
-                : value == "tlBottom" ? Qt::AlignBottom
-                                      : Qt::AlignTop;
-    setAlignment(horizontal_ | vertical_);
+    layout_ = value == "tlCenter"   ? TTextLayout::tlCenter
+              : value == "tlBottom" ? TTextLayout::tlBottom
+                                    : TTextLayout::tlTop;
   } else {
-    return SetFontProperty(*this, property, reading);
+    TFont font = Font();
+    if (!SetFontProperty(font, property, reading)) {
+      return false;
+    }
+    SetFont(font);
   }
   return true;
 }
 
 void TLabel::Loaded() {
-  const QFontMetrics metrics(font());
-  resize(metrics.horizontalAdvance(text()), metrics.height());
+  const TSize size = Application->Widgets().TextExtent(Font(), caption_);
+  SetBounds({BoundsRect().left, BoundsRect().top, size.width, size.height});
+}
+
+void TLabel::Paint(TCanvas& canvas) {
+  const TRect box{0, 0, BoundsRect().width, BoundsRect().height};
+  canvas.FillRect(box, colour_);
+  canvas.TextRect(box, caption_, Font(), alignment_, layout_);
 }

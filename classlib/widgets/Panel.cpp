@@ -1,8 +1,10 @@
 #include "classlib/widgets/Panel.h"
 
-#include <QPainter>
+#include "classlib/widgets/Application.h"
 
-TPanel::TPanel(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+TPanel::TPanel(TControl& parent) : TControl(&parent) {
+  SetHandle(Application->Widgets().CreatePaintBox(*this, parent.Handle()));
+}
 
 bool TPanel::SetProperty(const FormProperty& property, const FormReading&) {
   if (property.name == "Color") {
@@ -12,14 +14,12 @@ bool TPanel::SetProperty(const FormProperty& property, const FormReading&) {
   return false;
 }
 
-void TPanel::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), colour_);
-  const QRect box = rect();
-  const QColor highlight(255, 255, 255);
-  const QColor shadow(128, 128, 128);
-  painter.fillRect(box.left(), box.top(), box.width(), 1, highlight);
-  painter.fillRect(box.left(), box.top(), 1, box.height(), highlight);
-  painter.fillRect(box.left(), box.bottom(), box.width(), 1, shadow);
-  painter.fillRect(box.right(), box.top(), 1, box.height(), shadow);
+void TPanel::Paint(TCanvas& canvas) {
+  const int w = BoundsRect().width;
+  const int h = BoundsRect().height;
+  canvas.FillRect({0, 0, w, h}, colour_);
+  canvas.FillRect({0, 0, w, 1}, clBtnHighlight);
+  canvas.FillRect({0, 0, 1, h}, clBtnHighlight);
+  canvas.FillRect({0, h - 1, w, 1}, clBtnShadow);
+  canvas.FillRect({w - 1, 0, 1, h}, clBtnShadow);
 }

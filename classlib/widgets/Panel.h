@@ -2,20 +2,15 @@
 
 #include "classlib/widgets/Control.h"
 
-#include <QWidget>
-
 // A plain area in its colour with a raised one-pixel bevel and no caption; it holds other
 // components and never takes the focus.
-class TPanel : public QWidget, public TControl {
+class TPanel : public TControl {
 public:
-  explicit TPanel(QWidget* parent);
+  explicit TPanel(TControl& parent);
 
-  QWidget* Widget() override { return this; }
   bool SetProperty(const FormProperty& property, const FormReading& reading) override;
-
-protected:
-  void paintEvent(QPaintEvent* event) override;
+  void Paint(TCanvas& canvas) override;
 
 private:
-  QColor colour_{212, 208, 200};
+  TColor colour_ = clBtnFace;
 };

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-
 #include <cstdint>
+#include <string>
 
-// The bytes of a compiled-in resource (or file); raises Exception "<what> <path> is missing".
-QByteArray ReadResource(const QString& path, const char* what);
+// The bytes of a resource compiled into the program; raises Exception
+// "<what> <name> is missing".
+std::string ReadResource(const std::string& name, const char* what);
 
 // The unsigned little-endian number of `size` bytes (1 to 4) at `at`.
-std::uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int size);
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size);

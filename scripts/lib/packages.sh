@@ -1,5 +1,6 @@
 # What building and running Varnex needs on Debian 12.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgif-dev libcli11-dev fonts-wine fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgif-dev libcli11-dev fonts-wine fonts-liberation2
+  fonts-dejavu-core)
 
 # EnsurePackages NAME...: installs the Debian packages that are missing. As root it uses
 # apt-get; otherwise it prints the exact command and fails.

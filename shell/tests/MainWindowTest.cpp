@@ -1,5 +1,5 @@
-#include "shell/tests/StartedWindows.h"
 #include "testsupport/MessageBoxAnswerer.h"
+#include "testsupport/StartedWindows.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
 #include <QRegularExpression>
@@ -36,8 +36,6 @@ protected:
     Form1->Memo1->Clear();
   }
 
-  static void Click(TButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
   TemporaryWorkingDirectory directory_;
 };
 
@@ -50,14 +48,15 @@ const QRegularExpression kIdentity(
 } // namespace
 
 TEST_F(MainWindowTest, TheWindowAndItsComponentsStandAsDesigned) {
-  EXPECT_EQ(Form1->windowTitle(), "Varnex v3.0");
-  EXPECT_EQ(Form1->size(), QSize(265, 177));
-  EXPECT_EQ(Form1->minimumSize(), Form1->maximumSize());
-  EXPECT_FALSE(Form1->windowFlags() &
+  QWidget& window = QtWidget(*Form1);
+  EXPECT_EQ(window.windowTitle(), "Varnex v3.0");
+  EXPECT_EQ(window.size(), QSize(265, 177));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_FALSE(window.windowFlags() &
                (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_FALSE(Form1->windowIcon().isNull());
-  EXPECT_EQ(Form1->Memo1->geometry(), QRect(8, 8, 249, 97));
-  EXPECT_EQ(Form1->Memo1->accessibleName(), "Identity");
+  EXPECT_FALSE(window.windowIcon().isNull());
+  EXPECT_EQ(QtWidget(*Form1->Memo1).geometry(), QRect(8, 8, 249, 97));
+  EXPECT_EQ(QtWidget(*Form1->Memo1).accessibleName(), "Identity");
   const struct {
     TButton* button;
     QRect box;
@@ -69,21 +68,23 @@ TEST_F(MainWindowTest, TheWindowAndItsComponentsStandAsDesigned) {
       {Form1->Button4, {96, 144, 75, 25}, "About"},
       {Form1->Button5, {176, 144, 81, 25}, "Exit"},
   };
-  QWidget* focus = Form1->Memo1;
+  QWidget* focus = &QtWidget(*Form1->Memo1);
   for (const auto& b : buttons) {
     SCOPED_TRACE(b.caption);
-    EXPECT_EQ(b.button->geometry(), b.box);
-    EXPECT_EQ(b.button->text(), b.caption);
-    EXPECT_EQ(b.button->accessibleName().isEmpty() ? b.button->text() : b.button->accessibleName(),
+    auto& button = dynamic_cast<QPushButton&>(QtWidget(*b.button));
+    EXPECT_EQ(button.geometry(), b.box);
+    EXPECT_EQ(button.text(), b.caption);
+    EXPECT_EQ(button.accessibleName().isEmpty() ? button.text() : button.accessibleName(),
               b.caption);
-    EXPECT_FALSE(b.button->isDefault());
-    EXPECT_FALSE(b.button->autoDefault());
+    EXPECT_FALSE(button.isDefault());
+    EXPECT_FALSE(button.autoDefault());
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), b.button);
-    focus = b.button;
+    EXPECT_EQ(QApplication::focusWidget(), &button);
+    focus = &button;
   }
-  EXPECT_FALSE(Form2->isVisible());
+  EXPECT_FALSE(Form2->Visible());
+  EXPECT_FALSE(QtWidget(*Form2).isVisible());
 }
 
 TEST_F(MainWindowTest, BothCommandsFillTheBoxAndClearEmptiesIt) {
@@ -135,13 +136,13 @@ TEST_F(MainWindowTest, AFailingCommandIsReportedAndLeavesTheBoxAsFarAsItGot) {
 
 TEST_F(MainWindowTest, AboutShowsTheOneAboutWindowWithoutBlocking) {
   Click(Form1->Button4);
-  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_TRUE(QtWidget(*Form2).isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(Form2->windowTitle(), "About");
+  EXPECT_EQ(QtWidget(*Form2).windowTitle(), "About");
   Click(Form1->Button4);
-  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_TRUE(QtWidget(*Form2).isVisible());
   Click(Form1->Button1);
   EXPECT_TRUE(kIdentity.match(QString::fromStdString(Form1->Memo1->Text())).hasMatch());
   Form2->Close();
-  EXPECT_FALSE(Form2->isVisible());
+  EXPECT_FALSE(QtWidget(*Form2).isVisible());
 }

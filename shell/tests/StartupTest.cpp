@@ -2,9 +2,11 @@
 #include "shell/Startup.h"
 #include "about/Unit2.h"
 #include "classlib/widgets/Application.h"
+#include "classlib/widgetsets/qt/QtWidgetSet.h"
 #include "shell/Unit1.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -29,29 +31,29 @@ TEST(Startup, TheMainWindowComesUpCentredAndExitEndsWithCodeZero) {
   scenario = [&] {
     EXPECT_EQ(Application->Title(), "Varnex");
     EXPECT_EQ(QCoreApplication::applicationName(), "Varnex");
-    EXPECT_TRUE(Form1->isVisible());
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(QtWidget(*Form1).isVisible());
+    EXPECT_FALSE(QtWidget(*Form2).isVisible());
     EXPECT_EQ(Form1->Memo1->Text(), "");
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect outer = Form1->frameGeometry();
+    const QRect outer = QtWidget(*Form1).frameGeometry();
     EXPECT_EQ(outer.topLeft(),
               QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
     checked = true;
-    Form1->Button5->click();
+    dynamic_cast<QPushButton&>(QtWidget(*Form1->Button5)).click();
   };
-  EXPECT_EQ(VarnexMain("varnex"), 0);
+  EXPECT_EQ(VarnexMain(CreateWidgetSet("varnex")), 0);
   EXPECT_TRUE(checked);
 }
 
 TEST(Startup, ClosingTheMainWindowWhileAboutIsOpenEndsWithCodeZero) {
   bool closed = false;
   scenario = [&] {
-    Form1->Button4->click();
-    EXPECT_TRUE(Form2->isVisible());
-    Form1->Close();
+    dynamic_cast<QPushButton&>(QtWidget(*Form1->Button4)).click();
+    EXPECT_TRUE(QtWidget(*Form2).isVisible());
+    QtWidget(*Form1).close(); // the close box
     closed = true;
   };
-  EXPECT_EQ(VarnexMain("varnex"), 0);
+  EXPECT_EQ(VarnexMain(CreateWidgetSet("varnex")), 0);
   EXPECT_TRUE(closed);
 }
 
@@ -60,10 +62,10 @@ TEST(Startup, ExitHandlesQueuedMessagesFirst) {
   scenario = [&] {
     // A click queued before Exit runs to its end before the program stops.
     QMetaObject::invokeMethod(
-        Form1, [&] { generated = true; }, Qt::QueuedConnection);
-    Form1->Button5->click();
+        &QtWidget(*Form1), [&] { generated = true; }, Qt::QueuedConnection);
+    dynamic_cast<QPushButton&>(QtWidget(*Form1->Button5)).click();
     EXPECT_TRUE(generated);
   };
-  EXPECT_EQ(VarnexMain("varnex"), 0);
+  EXPECT_EQ(VarnexMain(CreateWidgetSet("varnex")), 0);
   EXPECT_TRUE(generated);
 }

@@ -1,6 +1,6 @@
-#include "classlib/widgets/FailureDialog.h"
 #include "classlib/core/Exception.h"
 #include "classlib/widgets/Application.h"
+#include "classlib/widgets/FailureText.h"
 #include "testsupport/MessageBoxAnswerer.h"
 
 #include <QTest>

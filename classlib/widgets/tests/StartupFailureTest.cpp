@@ -1,6 +1,6 @@
 #include "classlib/core/Exception.h"
 #include "classlib/widgets/Application.h"
-#include "classlib/widgets/FailureDialog.h"
+#include "classlib/widgets/FailureText.h"
 #include "classlib/widgets/Form.h"
 #include "testsupport/MessageBoxAnswerer.h"
 
@@ -34,7 +34,7 @@ TEST(StartupFailure, TheTextNamesClassModuleAddressAndMessage) {
 TEST(StartupFailure, AFormThatFailsToBuildEndsTheProgramWithExitCodeOne) {
   std::unique_ptr<MessageBoxAnswerer> answerer;
   bool loopRan = false;
-  const int exitCode = RunProgram("startup-failure-test", [&] {
+  const int exitCode = RunProgram(CreateWidgetSet("startup-failure-test"), [&] {
     answerer = std::make_unique<MessageBoxAnswerer>();
     Application->SetTitle("Varnex");
     Application->CreateForm(failing);

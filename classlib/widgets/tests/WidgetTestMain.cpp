@@ -1,4 +1,4 @@
-// GoogleTest's main with the application object the widgets need.
+// GoogleTest's main with the application object the widgets need, on the widget set.
 #include "classlib/widgets/Application.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   int result = 0;
   {
-    TApplication application(argv[0]);
+    TApplication application(CreateWidgetSet(argv[0]));
     Application = &application;
     result = RUN_ALL_TESTS();
   }

@@ -1,10 +1,4 @@
-#include "classlib/widgets/FailureDialog.h"
-
-#include "classlib/widgets/SystemText.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QPointer>
+#include "classlib/widgets/FailureText.h"
 
 #include <cstdio>
 
@@ -15,17 +9,6 @@ std::string FailureText(const std::string& message) {
   return message;
 }
 
-void ShowFailure(const std::string& title, const std::string& message) {
-  const QPointer<QWidget> active = QApplication::activeWindow();
-  QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(FailureText(message)),
-                  QMessageBox::Ok);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
-  if (active) {
-    active->activateWindow();
-  }
-}
-
 std::string StartupFailureText(const std::string& className, const std::string& module,
                                std::uintptr_t address, const std::string& message) {
   char hexAddress[2 * sizeof address + 1];
@@ -34,10 +17,4 @@ std::string StartupFailureText(const std::string& className, const std::string& 
   const bool needsStop = !message.empty() && message.back() != '.';
   return "Exception " + className + " in module " + module + " at " + hexAddress + ".\n" + message +
          (needsStop ? "." : "");
-}
-
-void ShowStartupFailure(const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, "Application Error", ToQString(text), QMessageBox::Ok);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
 }

@@ -2,8 +2,10 @@
 
 #include "about/Unit2.h"
 #include "classlib/widgets/Application.h"
+#include "classlib/widgetsets/qt/QtWidgetSet.h"
 #include "shell/Unit1.h"
 
+#include <QPushButton>
 #include <QTest>
 
 // Creates both windows as start-up does and shows the main window, active, for tests that
@@ -14,6 +16,9 @@ inline bool StartWindows() {
   Application->CreateForm(Form1);
   Application->CreateForm(Form2);
   Form1->Show();
-  QApplication::setActiveWindow(Form1);
-  return QTest::qWaitForWindowActive(Form1);
+  QApplication::setActiveWindow(&QtWidget(*Form1));
+  return QTest::qWaitForWindowActive(&QtWidget(*Form1));
 }
+
+// A button pressed with the mouse, as the user presses it.
+inline void Click(const TButton* button) { QTest::mouseClick(&QtWidget(*button), Qt::LeftButton); }
