@@ -1,5 +1,7 @@
 // Starts a program again and again and prints how long it takes, from the start of the
-// process to its first top-level window being mapped, as a median over the runs.
+// process to its first top-level window larger than 1 x 1 being mapped (Wine maps a
+// program's zero-size application window as 1 x 1, and windows whose frames it draws itself
+// as override-redirect windows), as a median over the runs.
 // Usage: window_show_timer RUNS PROGRAM [FOLDER]
 #include <X11/Xlib.h>
 
@@ -41,7 +43,10 @@ int main(int argc, char** argv) {
     for (;;) {
       XEvent event;
       XNextEvent(display, &event);
-      if (event.type == MapNotify && !event.xmap.override_redirect) {
+      XWindowAttributes attributes{};
+      if (event.type == MapNotify &&
+          XGetWindowAttributes(display, event.xmap.window, &attributes) != 0 &&
+          attributes.width > 1 && attributes.height > 1) {
         break;
       }
     }
