@@ -100,6 +100,11 @@ Win32Window::Win32Window(TForm& form, const TWindowStyle& style, HWND owner)
 Win32Window::~Win32Window() {
   SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   DestroyWindow(handle_);
+  if (buffer_ != nullptr) {
+    SelectObject(buffer_, previousBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(buffer_);
+  }
   if (icon_ != nullptr) {
     DestroyIcon(icon_);
   }
@@ -208,12 +213,15 @@ void Win32Window::MoveFocus(bool backwards) {
   }
 }
 
-void Win32Window::Paint() {
-  PAINTSTRUCT paint;
-  HDC screen = BeginPaint(handle_, &paint);
-  RECT client;
-  GetClientRect(handle_, &client);
-  const SIZE size{std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
+void Win32Window::PrepareBuffer(SIZE size) {
+  if (buffer_ != nullptr && size.cx == bufferSize_.cx && size.cy == bufferSize_.cy) {
+    return;
+  }
+  if (buffer_ != nullptr) {
+    SelectObject(buffer_, previousBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(buffer_);
+  }
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = size.cx;
@@ -222,28 +230,36 @@ void Win32Window::Paint() {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC buffer = CreateCompatibleDC(screen);
-  HGDIOBJ previous = SelectObject(buffer, bitmap);
-  ::FillRect(buffer, &client, background_);
+  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bits_ = static_cast<std::uint32_t*>(bits);
+  buffer_ = CreateCompatibleDC(nullptr);
+  previousBitmap_ = SelectObject(buffer_, bitmap_);
+  bufferSize_ = size;
+}
+
+void Win32Window::Paint() {
+  PAINTSTRUCT paint;
+  HDC screen = BeginPaint(handle_, &paint);
+  RECT client;
+  GetClientRect(handle_, &client);
+  PrepareBuffer({std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)});
+  const RECT& dirty = paint.rcPaint;
+  const int saved = SaveDC(buffer_);
+  IntersectClipRect(buffer_, dirty.left, dirty.top, dirty.right, dirty.bottom);
+  ::FillRect(buffer_, &dirty, background_);
   for (Win32PaintBox* box : paintBoxes_) {
     RECT clip = box->Clip();
-    RECT dirty;
-    if (!IntersectRect(&dirty, &clip, &paint.rcPaint)) {
+    if (!IntersectRect(&clip, &clip, &dirty)) {
       continue;
     }
     const RECT whole = box->Box();
-    Win32Canvas canvas(buffer, static_cast<std::uint32_t*>(bits), size, {whole.left, whole.top},
-                       clip);
+    Win32Canvas canvas(buffer_, bits_, bufferSize_, {whole.left, whole.top}, clip);
     box->Control().Paint(canvas);
   }
+  RestoreDC(buffer_, saved);
   GdiFlush();
-  BitBlt(screen, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-         paint.rcPaint.bottom - paint.rcPaint.top, buffer, paint.rcPaint.left, paint.rcPaint.top,
-         SRCCOPY);
-  SelectObject(buffer, previous);
-  DeleteDC(buffer);
-  DeleteObject(bitmap);
+  BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer_,
+         dirty.left, dirty.top, SRCCOPY);
   EndPaint(handle_, &paint);
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 class TForm;
@@ -54,6 +55,8 @@ private:
   static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
+  // The off-screen bitmap of the client area's size, made again when the size changes.
+  void PrepareBuffer(SIZE size);
 
   TForm& form_;
   HWND handle_ = nullptr;
@@ -64,4 +67,9 @@ private:
   std::vector<Win32PaintBox*> paintBoxes_;
   std::vector<HWND> tabOrder_;
   HWND focus_ = nullptr;
+  HDC buffer_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previousBitmap_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+  SIZE bufferSize_{0, 0};
 };
