@@ -2,6 +2,7 @@
 // windres, the way Windows would find them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -190,4 +191,29 @@ TEST_F(VersionRecordTest, TheIconGroupMainIconHoldsTheIconFilesImage) {
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->nameId, U16(dir, 18));
   EXPECT_EQ(image->data, ReadFile(VARNEX_SOURCE_DIR "/resources/MAINICON.ico").substr(22));
+}
+
+TEST_F(VersionRecordTest, FormsPicturesAndTheManifestAreCompiledInWhole) {
+  const struct {
+    const char* name;
+    const char* file;
+  } named[] = {{"TFORM1", "forms/TFORM1.form"},
+               {"TFORM2", "forms/TFORM2.form"},
+               {"MAINICON", "MAINICON.ico"},
+               {"LOGO", "LOGO.gif"},
+               {"OK", "OK.bmp"}};
+  for (const auto& n : named) {
+    SCOPED_TRACE(n.name);
+    const auto found = std::find_if(resources.begin(), resources.end(), [&](const Resource& r) {
+      return r.typeId == 10 && r.name == n.name; // RT_RCDATA
+    });
+    ASSERT_NE(found, resources.end());
+    EXPECT_EQ(found->data, ReadFile(std::string(VARNEX_SOURCE_DIR "/resources/") + n.file));
+  }
+  const Resource* manifest = Find(resources, 24); // RT_MANIFEST
+  ASSERT_NE(manifest, nullptr);
+  EXPECT_EQ(manifest->nameId, 1u); // read when the process starts
+  EXPECT_NE(manifest->data.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+            std::string::npos);
+  EXPECT_NE(manifest->data.find(">true</dpiAware>"), std::string::npos);
 }

@@ -188,6 +188,14 @@ TEST_F(Win32WindowsTest, TabVisitsTheControlsInOrderAndEnterPressesOnlyTheFocuse
   }
   Press(GetFocus(), VK_TAB);
   EXPECT_EQ(GetFocus(), memo);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  Press(GetFocus(), VK_TAB); // Shift+Tab goes back round
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(GetFocus(), Handle(Form1->Button5));
 
   SetFocus(Handle(Form1->Button3)); // "Clear"
   Press(GetFocus(), VK_RETURN);
