@@ -5,6 +5,7 @@
 #include "classlib/widgetsets/win32/Win32WidgetSet.h"
 #include "classlib/widgetsets/win32/tests/MessageBoxAnswerer.h"
 #include "shell/Unit1.h"
+#include "testsupport/SmallWordLists.h"
 #include "testsupport/TemporaryWorkingDirectory.h"
 
 #include <gtest/gtest.h>
@@ -65,27 +66,7 @@ bool CentredOnTheScreen(HWND window) {
          outer.top == (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 }
 
-void WriteWordLists() {
-  const std::pair<const char*, const char*> lists[] = {
-      {"males.txt", "Adam\r\nBrian"},
-      {"females.txt", "Alice\r\nBeth"},
-      {"last.txt", "Smith\r\nJones"},
-      {"cities.txt", "Springfield, IL 62701\r\nDayton, OH 45402"},
-      {"areas.txt", "(217)\r\n(937)"},
-      {"streets.txt", "Maple Ave\r\nOak St"},
-      {"domains.txt", "mail.\r\npost."},
-      {"dom_exts.txt", "com\r\nnet"},
-  };
-  for (const auto& [name, content] : lists) {
-    TemporaryWorkingDirectory::WriteFile(name, content);
-  }
-}
-
-const std::regex kIdentity(
-    "(Adam|Brian|Alice|Beth) (Smith|Jones)\r\n[1-9][0-9]{3} (Maple Ave|Oak St)\r\n"
-    "(Springfield, IL 62701|Dayton, OH 45402)\r\n\r\nPhone: \\((217|937)\\) [1-9][0-9]{2}-"
-    "[1-9][0-9]{3}\r\nE-Mail: [ab](smith|jones)@(mail|post)\\.(com|net)\r\n"
-    "D\\.0\\.B\\. ([1-9]|1[01])/([1-9]|1[0-9]|2[0-8])/(6[5-9]|7[0-9]|8[0-4])");
+const std::regex kIdentity(kSmallIdentity);
 
 class Win32WindowsTest : public ::testing::Test {
 protected:
@@ -98,7 +79,7 @@ protected:
   }
 
   Win32WindowsTest() {
-    WriteWordLists();
+    WriteSmallWordLists();
     Form1->Memo1->Clear();
     if (Form2->Visible()) {
       Click(Form2->BitBtn1);
