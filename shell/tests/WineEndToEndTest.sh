@@ -55,7 +55,11 @@ main=$(WaitFor "Varnex v3.0") || Fail "no window titled 'Varnex v3.0'"
 [[ $(cut -d' ' -f3-4 <<<"$main") == "265 177" ]] || Fail "client area $main, not 265 x 177"
 
 Click "$main" 68 124 # Create Male Info
-text=$(Text "Varnex v3.0" Edit)
+for _ in $(seq 1 50); do
+  text=$(Text "Varnex v3.0" Edit)
+  [[ -n $text ]] && break
+  sleep 0.2
+done
 printf '%s\n' "$text"
 pattern=$'^(Adam|Brian) (Smith|Jones)\r\n[1-9][0-9]{3} (Maple Ave|Oak St)\r\n'
 pattern+=$'(Springfield, IL 62701|Dayton, OH 45402)\r\n\r\n'
@@ -79,6 +83,10 @@ WaitGone "Varnex" Button OK || Fail "OK left the failure box open"
 [[ $(Text "Varnex v3.0" Edit) == "$text" ]] || Fail "the failure changed the box"
 
 Click "$main" 49 156 # Clear
+for _ in $(seq 1 50); do
+  [[ -z $(Text "Varnex v3.0" Edit) ]] && break
+  sleep 0.2
+done
 [[ -z $(Text "Varnex v3.0" Edit) ]] || Fail "Clear left text in the box"
 
 Click "$main" 133 156 # About

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <regex>
 #include <string>
 #include <thread>
@@ -24,6 +25,15 @@ void Pump(int milliseconds = 50) {
     Application->ProcessMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   } while (std::chrono::steady_clock::now() < end);
+}
+
+// Handles messages until the condition holds, for at most two seconds.
+bool PumpUntil(const std::function<bool()>& condition) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (!condition() && std::chrono::steady_clock::now() < end) {
+    Pump(10);
+  }
+  return condition();
 }
 
 HWND Handle(const TControl* control) { return Win32Handle(*control); }
@@ -224,8 +234,8 @@ TEST_F(Win32WindowsTest, AboutShowsCentredOkHidesRewindsAndTheLogoTurnsMeanwhile
   EXPECT_EQ(GetFocus(), Handle(Form2->BitBtn1));
   EXPECT_EQ(Text(Handle(Form2->BitBtn1)), "OK");
 
-  Pump(500); // ticks come on the GUI thread, every 150 ms
-  EXPECT_GE(Form2->RxGIFAnimator1->FrameIndex(), 2);
+  // Ticks come on the GUI thread, every 150 ms.
+  EXPECT_TRUE(PumpUntil([] { return Form2->RxGIFAnimator1->FrameIndex() >= 2; }));
   Press(GetFocus(), VK_ESCAPE);
   EXPECT_TRUE(IsWindowVisible(about));
   SetWindowPos(about, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // dragged away
