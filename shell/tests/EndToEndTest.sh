@@ -5,17 +5,11 @@
 # Usage (under an X server, e.g. xvfb-run): EndToEndTest.sh PATH/TO/varnex
 set -euo pipefail
 program=$(realpath "$1")
+source "$(dirname "$0")/word-lists.sh"
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cd "$folder"
-printf 'Adam\r\nBrian' >males.txt
-printf 'Alice' >females.txt
-printf 'Smith\r\nJones' >last.txt
-printf 'Springfield, IL 62701\r\nDayton, OH 45402' >cities.txt
-printf '(217)\r\n(937)' >areas.txt
-printf 'Maple Ave\r\nOak St' >streets.txt
-printf 'mail.\r\npost.' >domains.txt
-printf 'com\r\nnet' >dom_exts.txt
+WriteWordLists
 
 Fail() { echo "FAIL: $*" >&2; exit 1; }
 
